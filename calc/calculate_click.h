@@ -1,0 +1,11 @@
+#pragma once
+
+#include "calc/fields.h"
+
+namespace calc {
+
+// The handler of the 計算 button: normalise the inputs, read them, compute and show the
+// eight results, then check the inputs. Never throws.
+void 計算_Click(Fields& fields);
+
+}  // namespace calc
