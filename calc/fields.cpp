@@ -53,6 +53,18 @@ const std::array<Field, 8>& resultFields() {
   return results;
 }
 
+std::span<const std::u16string_view> comboItems(Field field) {
+  static constexpr std::array<std::u16string_view, 2> accountKinds{u"ドル", u"円"};
+  static constexpr std::array<std::u16string_view, 2> tradeKinds{u"クロス円", u"ドルストレート"};
+  static constexpr std::array<std::u16string_view, 2> units{u"1000", u"10000"};
+  switch (field) {
+    case Field::口座種別Combo: return accountKinds;
+    case Field::取引通貨Combo: return tradeKinds;
+    case Field::通貨単位Combo: return units;
+    default: return {};
+  }
+}
+
 std::u16string_view fieldName(Field field) { return entry(field).name; }
 std::u16string_view startText(Field field) { return entry(field).startText; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,8 @@ const std::array<Field, 8>& resultFields();
 std::u16string_view fieldName(Field field);
 // The text a field holds when the window opens (a combo's prompt; empty for results).
 std::u16string_view startText(Field field);
+// A combo box's list items in list order; none for other fields.
+std::span<const std::u16string_view> comboItems(Field field);
 
 // What the handlers may do to the window: read and replace a field's text (a text box,
 // a combo box's edit part, the message line's caption).
