@@ -1,0 +1,19 @@
+#include "calc/calculate_click.h"
+
+#include "calc/input_checks.h"
+#include "calc/normalization.h"
+#include "calc/position_sizing.h"
+#include "calc/statements.h"
+#include "calc/unsound_results.h"
+
+namespace calc {
+
+void 計算_Click(Fields& fields) {
+  Statements run;  // statement 1: from here on every statement continues past its failure
+  run(2, [&] { normalizeInputs(fields); });
+  run(3, [&] { fields.setText(Field::Label1, u""); });
+  showPositionSize(fields, run);
+  if (!runInputChecks(fields, run)) withholdUnsoundResults(fields, run);
+}
+
+}  // namespace calc

@@ -1,0 +1,182 @@
+#include "calc/input_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/calculate_click.h"
+#include "calc/normalization.h"
+#include "support/memory_fields.h"
+
+namespace {
+
+using calc::Field;
+using qelmar_test::MemoryFields;
+using Edits = std::vector<std::pair<Field, std::u16string>>;
+
+// Start-up, sound combo choices, the case's edits, one press of 計算.
+MemoryFields clickWith(const Edits& edits) {
+  MemoryFields fields;
+  calc::normalizeInputs(fields);
+  fields.setText(Field::口座種別Combo, u"ドル");
+  fields.setText(Field::取引通貨Combo, u"クロス円");
+  fields.setText(Field::通貨単位Combo, u"10000");
+  for (const auto& [field, text] : edits) fields.setText(field, text);
+  calc::計算_Click(fields);
+  return fields;
+}
+
+bool resultsEmpty(const calc::Fields& fields) {
+  for (Field result : calc::resultFields()) {
+    if (!fields.text(result).empty()) return false;
+  }
+  return true;
+}
+
+TEST(MyNumeric, AcceptsOnlyHalfWidthDigitsCommasPointsAndPercent) {
+  const std::pair<std::u16string, bool> cases[] = {
+      {u"", true},         {u"0123456789", true}, {u",.%", true},    {u"1,000.5", true},
+      {u"1.2.3", true},    {u"%%%", true},        {u"1e5", false},   {u"+1", false},
+      {u"-1", false},      {u"1 000", false},     {u" 1", false},    {u"¥100", false},
+      {u"１00", false},    {u"100０", false},     {u"1\t", false},   {u"/", false},
+      {u":", false},       {u"．", false},        {u"，", false},    {u"％", false},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(calc::myNumeric(cases[i].first), cases[i].second) << "case " << i;
+  }
+}
+
+TEST(InputChecks, EachRowPutsItsOwnMessage) {
+  const std::pair<Edits, std::u16string> cases[] = {
+      {{{Field::強制ロスカット証拠金維持率text, u""}}, u"強制ロスカット証拠金維持率を半角数字で入力してください"},
+      {{{Field::運用オーダー数text, u""}}, u"運用オーダー数を半角数字で入力してください"},
+      {{{Field::購入比率text, u""}}, u"購入比率を半角数字で入力してください"},
+      {{{Field::レバレッジtext, u""}}, u"レバレッジを半角数字で入力してください"},
+      {{{Field::通貨単位Combo, u"通貨単位を選択"}}, u"通貨単位を選択してください"},
+      {{{Field::現在の取引通貨レートtext, u""}}, u"現在の取引通貨レートを半角数字で入力してください"},
+      {{{Field::現在のUSDJYPレートtext, u""}}, u"現在のUSDJYPレートを半角数字で入力してください"},
+      {{{Field::取引通貨Combo, u"取引通貨を選択"}}, u"取引通貨を選択してください"},
+      {{{Field::口座種別Combo, u"口座種別を選択"}}, u"口座種別を選択してください"},
+      {{{Field::口座残高text, u""}}, u"口座残高を半角数字で入力してください"},
+      {{{Field::強制ロスカット証拠金維持率text, u"x"}}, u"強制ロスカット証拠金維持率に半角数字以外が入力されています"},
+      {{{Field::運用オーダー数text, u"x"}}, u"運用オーダー数に半角数字以外が入力されています"},
+      {{{Field::購入比率text, u"x"}}, u"購入比率に半角数字以外が入力されています"},
+      {{{Field::レバレッジtext, u"x"}}, u"レバレッジに半角数字以外が入力されています"},
+      {{{Field::現在の取引通貨レートtext, u"x"}}, u"現在の取引通貨レートに半角数字以外が入力されています"},
+      {{{Field::現在のUSDJYPレートtext, u"x"}}, u"現在のUSDJYPレートに半角数字以外が入力されています"},
+      {{{Field::口座残高text, u"x"}}, u"口座残高に半角数字以外が入力されています"},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const MemoryFields fields = clickWith(cases[i].first);
+    EXPECT_EQ(fields.text(Field::Label1), cases[i].second) << "row " << i + 1;
+    EXPECT_TRUE(resultsEmpty(fields)) << "row " << i + 1;
+  }
+}
+
+TEST(InputChecks, TheLastFailingRowWins) {
+  const std::pair<Edits, std::u16string> cases[] = {
+      {{{Field::口座残高text, u""},
+        {Field::口座種別Combo, u"口座種別を選択"},
+        {Field::取引通貨Combo, u"取引通貨を選択"},
+        {Field::現在のUSDJYPレートtext, u""},
+        {Field::現在の取引通貨レートtext, u""},
+        {Field::通貨単位Combo, u"通貨単位を選択"},
+        {Field::レバレッジtext, u""},
+        {Field::購入比率text, u""},
+        {Field::運用オーダー数text, u""},
+        {Field::強制ロスカット証拠金維持率text, u""}},
+       u"口座残高を半角数字で入力してください"},
+      {{{Field::レバレッジtext, u""}, {Field::口座残高text, u"abc"}}, u"口座残高に半角数字以外が入力されています"},
+      {{{Field::取引通貨Combo, u"取引通貨を選択"}, {Field::口座種別Combo, u"口座種別を選択"}},
+       u"口座種別を選択してください"},
+      {{{Field::運用オーダー数text, u"-1"}}, u"運用オーダー数に半角数字以外が入力されています"},
+      // The minus sign survives the balance's re-formatting.
+      {{{Field::口座残高text, u"-5"}}, u"口座残高に半角数字以外が入力されています"},
+      {{{Field::レバレッジtext, u"１００"}}, u"レバレッジに半角数字以外が入力されています"},
+      {{{Field::レバレッジtext, u" 100"}}, u"レバレッジに半角数字以外が入力されています"},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const MemoryFields fields = clickWith(cases[i].first);
+    EXPECT_EQ(fields.text(Field::Label1), cases[i].second) << "case " << i;
+    EXPECT_TRUE(resultsEmpty(fields)) << "case " << i;
+  }
+}
+
+TEST(InputChecks, CharacterTestPassesTextsThatAreNoUsualNumber) {
+  // "1,000.5" rounds to 1000 orders; "10%" is a percentage in any text box.
+  const Edits passing[] = {
+      {{Field::運用オーダー数text, u"1,000.5"}},
+      {{Field::レバレッジtext, u"10%"}},
+  };
+  for (const Edits& edits : passing) {
+    const MemoryFields fields = clickWith(edits);
+    EXPECT_EQ(fields.text(Field::Label1), u"");
+    EXPECT_FALSE(resultsEmpty(fields));
+  }
+}
+
+// A window that cannot deliver or store one field's text.
+class FailingFields final : public calc::Fields {
+ public:
+  FailingFields(MemoryFields& inner, std::optional<Field> unreadable, std::optional<Field> unwritable)
+      : inner_(inner), unreadable_(unreadable), unwritable_(unwritable) {}
+  std::u16string text(Field field) const override {
+    if (field == unreadable_) throw std::runtime_error("cannot read");
+    return inner_.text(field);
+  }
+  void setText(Field field, std::u16string text) override {
+    if (field == unwritable_) throw std::runtime_error("cannot write");
+    inner_.setText(field, std::move(text));
+  }
+
+ private:
+  MemoryFields& inner_;
+  std::optional<Field> unreadable_;
+  std::optional<Field> unwritable_;
+};
+
+MemoryFields soundInputs() {
+  MemoryFields fields;
+  calc::normalizeInputs(fields);
+  fields.setText(Field::口座種別Combo, u"ドル");
+  fields.setText(Field::取引通貨Combo, u"クロス円");
+  fields.setText(Field::通貨単位Combo, u"10000");
+  return fields;
+}
+
+TEST(InputChecks, ARowWhoseFieldCannotBeReadCountsAsFailed) {
+  MemoryFields fields = soundInputs();
+  FailingFields window(fields, Field::レバレッジtext, std::nullopt);
+  calc::計算_Click(window);
+  EXPECT_EQ(fields.text(Field::Label1), u"レバレッジに半角数字以外が入力されています");
+  EXPECT_TRUE(resultsEmpty(fields));
+}
+
+TEST(InputChecks, AFailureInsideClearResultsAbandonsOnlyTheRestOfIt) {
+  MemoryFields fields = soundInputs();
+  fields.setText(Field::口座残高text, u"abc");
+  FailingFields window(fields, std::nullopt, Field::オーダー時の有効証拠金text);
+  calc::計算_Click(window);
+  EXPECT_EQ(fields.text(Field::Label1), u"口座残高に半角数字以外が入力されています");
+  EXPECT_EQ(fields.text(Field::オーダーの適正ロットtext), u"");
+  EXPECT_EQ(fields.text(Field::ポジション必要証拠金text), u"");
+  // Never written by this click, so the start text (empty) stays.
+  EXPECT_EQ(fields.text(Field::オーダー時の有効証拠金text), u"");
+  // The fields after the failing one keep what the calculation wrote.
+  EXPECT_FALSE(fields.text(Field::PIPSあたりの損益額text).empty());
+  EXPECT_FALSE(fields.text(Field::ロスカット到達レート売text).empty());
+}
+
+TEST(InputChecks, AMessageThatCannotBeShownStillEmptiesTheResults) {
+  MemoryFields fields = soundInputs();
+  fields.setText(Field::口座残高text, u"abc");
+  FailingFields window(fields, std::nullopt, Field::Label1);
+  calc::計算_Click(window);
+  EXPECT_TRUE(resultsEmpty(fields));
+}
+
+}  // namespace
