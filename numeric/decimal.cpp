@@ -1,0 +1,103 @@
+#include "numeric/decimal.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "numeric/numeric_error.h"
+
+namespace numeric::detail {
+namespace {
+
+// Adds one unit in the last place of a digit string.
+void increment(std::string& digits) {
+  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+    if (*it != '9') {
+      ++*it;
+      return;
+    }
+    *it = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+bool roundsUp(char lastKept, std::string_view dropped, Rounding rule) {
+  const char first = dropped.front();
+  if (rule == Rounding::HalfAwayFromZero) return first >= '5';
+  if (first != '5') return first > '5';
+  const bool aboveHalf = dropped.substr(1).find_first_not_of('0') != std::string_view::npos;
+  return aboveHalf || (lastKept - '0') % 2 == 1;
+}
+
+}  // namespace
+
+Decimal rounded(Decimal value, int decimals, Rounding rule) {
+  const int target = -decimals;
+  if (value.exponent >= target) {
+    value.digits.append(static_cast<std::size_t>(value.exponent - target), '0');
+    value.exponent = target;
+    return value;
+  }
+  const auto dropCount = static_cast<std::size_t>(target - value.exponent);
+  // Keep at least one digit so a value below the last place can round up into it.
+  if (value.digits.size() <= dropCount) {
+    value.digits.insert(0, dropCount - value.digits.size() + 1, '0');
+  }
+  const std::size_t keepCount = value.digits.size() - dropCount;
+  const std::string_view dropped = std::string_view(value.digits).substr(keepCount);
+  const bool up = roundsUp(value.digits[keepCount - 1], dropped, rule);
+  value.digits.resize(keepCount);
+  if (up) increment(value.digits);
+  value.exponent = target;
+  return value;
+}
+
+bool isZero(const Decimal& value) {
+  return value.digits.find_first_not_of('0') == std::string::npos;
+}
+
+PointSplit splitAtPoint(const Decimal& value) {
+  PointSplit split;
+  if (value.exponent >= 0) {
+    split.integer = value.digits + std::string(static_cast<std::size_t>(value.exponent), '0');
+  } else {
+    const auto fractionCount = static_cast<std::size_t>(-value.exponent);
+    if (value.digits.size() > fractionCount) {
+      split.integer = value.digits.substr(0, value.digits.size() - fractionCount);
+      split.fraction = value.digits.substr(value.digits.size() - fractionCount);
+    } else {
+      split.fraction =
+          std::string(fractionCount - value.digits.size(), '0') + value.digits;
+    }
+  }
+  split.integer.erase(0, split.integer.find_first_not_of('0'));
+  return split;
+}
+
+Decimal fifteenDigits(double value) {
+  if (!std::isfinite(value)) throw NumericError(ErrorKind::Overflow);
+  // Scientific form with 14 fraction digits is the correctly rounded 15-digit
+  // decimal, ties to even, whatever the C locale says: "-d.ddddddddddddddde+XX".
+  char text[32];
+  const auto written =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14);
+  std::string_view form(text, static_cast<std::size_t>(written.ptr - text));
+
+  Decimal decimal;
+  decimal.negative = form.front() == '-';
+  if (decimal.negative) form.remove_prefix(1);
+  const std::size_t e = form.find('e');
+  decimal.digits = form.substr(0, e);
+  decimal.digits.erase(1, 1);  // the point
+  std::string_view exponentText = form.substr(e + 1);
+  if (exponentText.front() == '+') exponentText.remove_prefix(1);
+  int exponent = 0;
+  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+  decimal.exponent = exponent - 14;
+  return decimal;
+}
+
+std::u16string widen(std::string_view ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
+
+}  // namespace numeric::detail

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace numeric::detail {
+
+// An exact decimal: (negative ? -1 : 1) * digits * 10^exponent. digits holds ASCII
+// '0'..'9', never empty, and may start with zeros.
+struct Decimal {
+  bool negative = false;
+  std::string digits;
+  int exponent = 0;
+};
+
+enum class Rounding { HalfEven, HalfAwayFromZero };
+
+// The value rounded to `decimals` fraction digits by `rule`; the result has
+// exponent == -decimals.
+Decimal rounded(Decimal value, int decimals, Rounding rule);
+
+bool isZero(const Decimal& value);
+
+// The digits either side of the point: the integer part without leading zeros (empty
+// below 1), the fraction with exactly max(0, -exponent) digits.
+struct PointSplit {
+  std::string integer;
+  std::string fraction;
+};
+PointSplit splitAtPoint(const Decimal& value);
+
+// The value rounded to 15 significant digits, ties to even; Overflow for a
+// non-finite value.
+Decimal fifteenDigits(double value);
+
+std::u16string widen(std::string_view ascii);
+
+}  // namespace numeric::detail

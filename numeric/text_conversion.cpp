@@ -1,0 +1,63 @@
+#include "numeric/text_conversion.h"
+
+#include <charconv>
+#include <limits>
+#include <string>
+
+#include "numeric/number_grammar.h"
+#include "numeric/numeric_error.h"
+
+namespace numeric {
+namespace {
+
+using detail::Decimal;
+using detail::Rounding;
+
+// The digit string of `whole` (its exponent ignored) as an integer in [lowest, highest].
+std::int64_t integerIn(const Decimal& whole, std::int64_t lowest, std::int64_t highest) {
+  const std::size_t first = whole.digits.find_first_not_of('0');
+  const std::string_view significant =
+      first == std::string::npos ? std::string_view() : std::string_view(whole.digits).substr(first);
+  // Nineteen digits always fit 64 unsigned bits; more never fit the range.
+  if (significant.size() > 19) throw NumericError(ErrorKind::Overflow);
+  std::uint64_t magnitude = 0;
+  for (const char digit : significant) magnitude = magnitude * 10 + std::uint64_t(digit - '0');
+
+  const std::uint64_t limit = whole.negative ? std::uint64_t(-(lowest + 1)) + 1 : std::uint64_t(highest);
+  if (magnitude > limit) throw NumericError(ErrorKind::Overflow);
+  if (!whole.negative || magnitude == 0) return std::int64_t(magnitude);
+  return -std::int64_t(magnitude - 1) - 1;
+}
+
+}  // namespace
+
+// Rounded from the exact decimal to four decimals, ties to even.
+Currency toCurrency(std::u16string_view text) {
+  const Decimal scaled = detail::rounded(detail::readNumber(text), 4, Rounding::HalfEven);
+  return Currency::fromScaled(integerIn(scaled, std::numeric_limits<std::int64_t>::min(),
+                                        std::numeric_limits<std::int64_t>::max()));
+}
+
+// Rounded from the exact decimal to an integer, ties to even.
+std::int32_t toLong(std::u16string_view text) {
+  const Decimal whole = detail::rounded(detail::readNumber(text), 0, Rounding::HalfEven);
+  return static_cast<std::int32_t>(integerIn(whole, std::numeric_limits<std::int32_t>::min(),
+                                             std::numeric_limits<std::int32_t>::max()));
+}
+
+// Correctly rounded by from_chars, which is locale-free and reads any number of digits.
+double toDouble(std::u16string_view text) {
+  const Decimal number = detail::readNumber(text);
+  const std::string exact = number.digits + 'e' + std::to_string(number.exponent);
+  double magnitude = 0;
+  const auto result = std::from_chars(exact.data(), exact.data() + exact.size(), magnitude);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Out of range is either past the largest Double or below the smallest: only a
+    // value of at least 1 can be the former, and the latter rounds to zero.
+    if (!detail::splitAtPoint(number).integer.empty()) throw NumericError(ErrorKind::Overflow);
+    magnitude = 0.0;
+  }
+  return number.negative ? -magnitude : magnitude;
+}
+
+}  // namespace numeric
