@@ -1,0 +1,48 @@
+#include "numeric/dbl.h"
+
+#include <cmath>
+
+#include "numeric/numeric_error.h"
+
+namespace numeric {
+namespace {
+
+// Inexact and underflowing results pass; only a non-finite one is an error.
+Dbl finite(double result) {
+  if (!std::isfinite(result)) throw NumericError(ErrorKind::Overflow);
+  return result;
+}
+
+}  // namespace
+
+Dbl operator+(Dbl a, Dbl b) { return finite(a.value_ + b.value_); }
+Dbl operator-(Dbl a, Dbl b) { return finite(a.value_ - b.value_); }
+Dbl operator*(Dbl a, Dbl b) { return finite(a.value_ * b.value_); }
+
+Dbl operator/(Dbl a, Dbl b) {
+  if (b.value_ == 0.0) throw NumericError(ErrorKind::DivisionByZero);
+  return finite(a.value_ / b.value_);
+}
+
+Dbl dbl(Currency value) { return toDouble(value); }
+Dbl dbl(std::int32_t value) { return static_cast<double>(value); }
+
+// The product is rounded by IEEE first, then to an integer with ties to even; the
+// second step is spelt out so it does not hang on the FPU's rounding mode.
+Currency cur(Dbl value) {
+  const double product = value.value() * 10000.0;
+  if (!std::isfinite(product)) throw NumericError(ErrorKind::Overflow);
+  double whole = std::floor(product);
+  const double fraction = product - whole;  // exact: both lie within one unit
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  // 2^63 is exact in a Double; the range is [-2^63, 2^63).
+  constexpr double kLimit = 9223372036854775808.0;
+  if (whole < -kLimit || whole >= kLimit) throw NumericError(ErrorKind::Overflow);
+  return Currency::fromScaled(static_cast<std::int64_t>(whole));
+}
+
+std::partial_ordering compare(double left, Currency right) {
+  return left <=> toDouble(right);
+}
+
+}  // namespace numeric
