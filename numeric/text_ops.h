@@ -6,7 +6,8 @@
 namespace numeric {
 
 // 15 significant digits, correctly rounded, plain decimal (never exponent form), trailing
-// fraction zeros dropped, "0" before the point below 1, "-0" written "0".
+// fraction zeros dropped, "0" before the point below 1, "-0" written "0". Overflow for a
+// non-finite value.
 std::u16string toText(double value);
 
 // Every "%" removed.
