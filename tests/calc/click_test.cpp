@@ -107,6 +107,8 @@ TEST(CalculateClick, NoResultsStayFromAFailedCalculation) {
       {"unreadable leverage", {{Field::レバレッジtext, u"1.2.3"}}, u"レバレッジを半角数字で入力してください"},
       {"unreadable order count", {{Field::運用オーダー数text, u","}}, u"運用オーダー数を半角数字で入力してください"},
       {"percent only", {{Field::購入比率text, u"%"}}, u"購入比率を半角数字で入力してください"},
+      {"a percentage where no percentage belongs", {{Field::レバレッジtext, u"10%"}},
+       u"レバレッジを半角数字で入力してください"},
       {"the upper of two unreadable fields is named",
        {{Field::強制ロスカット証拠金維持率text, u"1.2%.3"}, {Field::現在のUSDJYPレートtext, u"1..0"}},
        u"現在のUSDJYPレートを半角数字で入力してください"},
@@ -126,7 +128,7 @@ TEST(CalculateClick, APassingClickClearsTheLastMessage) {
   MemoryFields fields;
   calc::normalizeInputs(fields);
   calc::計算_Click(fields);
-  EXPECT_EQ(fields.text(Field::Label1), u"通貨単位を選択してください");
+  EXPECT_EQ(fields.text(Field::Label1), u"口座種別を選択してください");
   fields.setText(Field::口座種別Combo, u"円");
   fields.setText(Field::取引通貨Combo, u"クロス円");
   fields.setText(Field::通貨単位Combo, u"10000");

@@ -107,10 +107,10 @@ TEST(InputChecks, TheLastFailingRowWins) {
 }
 
 TEST(InputChecks, CharacterTestPassesTextsThatAreNoUsualNumber) {
-  // "1,000.5" rounds to 1000 orders; "10%" is a percentage in any text box.
+  // "1,000.5" rounds to 1000 orders; every "%" of a percentage goes, wherever it stands.
   const Edits passing[] = {
       {{Field::運用オーダー数text, u"1,000.5"}},
-      {{Field::レバレッジtext, u"10%"}},
+      {{Field::購入比率text, u"%1%0"}},
   };
   for (const Edits& edits : passing) {
     const MemoryFields fields = clickWith(edits);
