@@ -1,0 +1,234 @@
+// The banner and the icons are read by other programs (Qt's GIF and PNG readers, the
+// desktop's icon theme, Windows Explorer), so their properties are checked on the bytes
+// as those readers see them, without going through any image library.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Rgb = std::array<std::uint8_t, 3>;
+
+Bytes readImage(const std::string& name) {
+  const std::string path = std::string(QELMAR_IMAGES_DIR) + "/" + name;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open " + path);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Bounds-checked little- and big-endian reads; a truncated file throws instead of
+// reading past the end.
+class Reader {
+ public:
+  explicit Reader(const Bytes& bytes) : bytes_(bytes) {}
+  std::uint8_t u8(std::size_t at) const {
+    if (at >= bytes_.size()) throw std::runtime_error("truncated at byte " + std::to_string(at));
+    return bytes_[at];
+  }
+  unsigned le16(std::size_t at) const { return u8(at) | u8(at + 1) << 8; }
+  std::uint32_t le32(std::size_t at) const { return le16(at) | std::uint32_t(le16(at + 2)) << 16; }
+  std::uint32_t be32(std::size_t at) const {
+    return std::uint32_t(u8(at)) << 24 | u8(at + 1) << 16 | u8(at + 2) << 8 | u8(at + 3);
+  }
+  std::string text(std::size_t at, std::size_t n) const {
+    std::string s;
+    for (std::size_t i = 0; i < n; ++i) s += char(u8(at + i));
+    return s;
+  }
+  std::size_t size() const { return bytes_.size(); }
+
+ private:
+  const Bytes& bytes_;
+};
+
+struct GifFrame {
+  unsigned left, top, width, height;
+  bool localPalette;
+};
+
+struct Gif {
+  unsigned width = 0, height = 0;
+  bool globalPaletteFlag = false;
+  unsigned globalPaletteSizeField = 0;  // the table holds 2^(field+1) entries
+  std::vector<Rgb> globalPalette;
+  std::vector<GifFrame> frames;
+  bool transparentColour = false;  // some Graphic Control Extension sets its flag
+};
+
+Gif parseGif(const Bytes& bytes) {
+  const Reader r(bytes);
+  const std::string signature = r.text(0, 6);
+  if (signature != "GIF87a" && signature != "GIF89a") throw std::runtime_error("not a GIF");
+  Gif gif;
+  gif.width = r.le16(6);
+  gif.height = r.le16(8);
+  const std::uint8_t packed = r.u8(10);
+  gif.globalPaletteFlag = packed & 0x80;
+  gif.globalPaletteSizeField = packed & 0x07;
+  std::size_t at = 13;
+  if (gif.globalPaletteFlag) {
+    for (unsigned i = 0; i < 2u << gif.globalPaletteSizeField; ++i, at += 3)
+      gif.globalPalette.push_back({r.u8(at), r.u8(at + 1), r.u8(at + 2)});
+  }
+  auto skipSubBlocks = [&] {
+    while (const std::uint8_t n = r.u8(at)) at += 1 + n;
+    ++at;
+  };
+  for (;;) {
+    switch (r.u8(at)) {
+      case 0x21:  // extension
+        if (r.u8(at + 1) == 0xF9 && (r.u8(at + 3) & 0x01)) gif.transparentColour = true;
+        at += 2;
+        skipSubBlocks();
+        break;
+      case 0x2C: {  // image descriptor
+        const std::uint8_t flags = r.u8(at + 9);
+        gif.frames.push_back({r.le16(at + 1), r.le16(at + 3), r.le16(at + 5), r.le16(at + 7),
+                              bool(flags & 0x80)});
+        at += 10;
+        if (flags & 0x80) at += 3 * (2u << (flags & 0x07));
+        ++at;  // LZW minimum code size
+        skipSubBlocks();
+        break;
+      }
+      case 0x3B:
+        return gif;
+      default:
+        throw std::runtime_error("unknown GIF block at byte " + std::to_string(at));
+    }
+  }
+}
+
+struct Png {
+  unsigned width = 0, height = 0, bitDepth = 0, colourType = 0;
+  std::vector<Rgb> palette;
+};
+
+Png parsePng(const Bytes& bytes) {
+  const Reader r(bytes);
+  if (r.text(1, 3) != "PNG" || r.u8(0) != 0x89) throw std::runtime_error("not a PNG");
+  Png png;
+  for (std::size_t at = 8;;) {
+    const std::uint32_t length = r.be32(at);
+    const std::string type = r.text(at + 4, 4);
+    const std::size_t data = at + 8;
+    if (type == "IHDR") {
+      png.width = r.be32(data);
+      png.height = r.be32(data + 4);
+      png.bitDepth = r.u8(data + 8);
+      png.colourType = r.u8(data + 9);
+    } else if (type == "PLTE") {
+      for (std::size_t i = 0; i + 2 < length; i += 3)
+        png.palette.push_back({r.u8(data + i), r.u8(data + i + 1), r.u8(data + i + 2)});
+    } else if (type == "IEND") {
+      return png;
+    }
+    at = data + length + 4;  // skip the CRC
+  }
+}
+
+bool grey(const Rgb& c) { return c[0] == c[1] && c[1] == c[2]; }
+
+// A 1x1 two-frame GIF89a whose second frame has a transparent colour: proves the
+// reader sees what the banner checks look for.
+const Bytes kTwoFrameTransparentGif = {
+    'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,  // 1x1, global table of 2
+    0, 0, 0, 255, 255, 255,                                // palette
+    0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0,  // frame 1
+    0x21, 0xF9, 4, 0x01, 0, 0, 1, 0,                       // GCE, transparent index 1
+    0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x4C, 0x01, 0,  // frame 2
+    0x3B};
+
+TEST(GifReader, SeesFramesPaletteAndTransparency) {
+  const Gif gif = parseGif(kTwoFrameTransparentGif);
+  EXPECT_EQ(gif.frames.size(), 2u);
+  EXPECT_TRUE(gif.transparentColour);
+  EXPECT_EQ(gif.globalPalette.size(), 2u);
+  EXPECT_EQ(gif.globalPalette[1], (Rgb{255, 255, 255}));
+
+  Bytes truncated = kTwoFrameTransparentGif;
+  truncated.pop_back();
+  EXPECT_THROW(parseGif(truncated), std::runtime_error);
+}
+
+TEST(BannerPicture, IsOneFrameOf537By45Pixels) {
+  const Gif gif = parseGif(readImage("banner.gif"));
+  EXPECT_EQ(gif.width, 537u);
+  EXPECT_EQ(gif.height, 45u);
+  ASSERT_EQ(gif.frames.size(), 1u);
+  const GifFrame& frame = gif.frames.front();
+  EXPECT_EQ(frame.left, 0u);
+  EXPECT_EQ(frame.top, 0u);
+  EXPECT_EQ(frame.width, 537u);
+  EXPECT_EQ(frame.height, 45u);
+}
+
+TEST(BannerPicture, HasA32LevelGreyGlobalPaletteAndNoTransparency) {
+  const Gif gif = parseGif(readImage("banner.gif"));
+  ASSERT_TRUE(gif.globalPaletteFlag);
+  EXPECT_EQ(gif.globalPaletteSizeField, 4u) << "a 32-entry table has size field 4";
+  ASSERT_EQ(gif.globalPalette.size(), 32u);
+  std::set<std::uint8_t> levels;
+  for (const Rgb& c : gif.globalPalette) {
+    EXPECT_TRUE(grey(c)) << int(c[0]) << "," << int(c[1]) << "," << int(c[2]);
+    levels.insert(c[0]);
+  }
+  EXPECT_EQ(levels.size(), 32u) << "32 distinct grey levels";
+  for (const GifFrame& frame : gif.frames) EXPECT_FALSE(frame.localPalette);
+  EXPECT_FALSE(gif.transparentColour);
+}
+
+TEST(WindowIcon, PngsAreSquareEightBitGreyPalettes) {
+  for (const auto& [name, size] : {std::pair{"qelmar.png", 32u}, std::pair{"qelmar-128.png", 128u}}) {
+    SCOPED_TRACE(name);
+    const Png png = parsePng(readImage(name));
+    EXPECT_EQ(png.width, size);
+    EXPECT_EQ(png.height, size);
+    EXPECT_EQ(png.colourType, 3u) << "indexed colour";
+    EXPECT_EQ(png.bitDepth, 8u) << "up to 256 colours";
+    EXPECT_FALSE(png.palette.empty());
+    EXPECT_LE(png.palette.size(), 256u);
+    for (const Rgb& c : png.palette) EXPECT_TRUE(grey(c));
+  }
+}
+
+TEST(WindowIcon, WindowsIconHoldsA32By32With256Colours) {
+  const Bytes ico = readImage("qelmar.ico");
+  const Reader r(ico);
+  EXPECT_EQ(r.le16(0), 0u);
+  ASSERT_EQ(r.le16(2), 1u) << "type 1: icon";
+  const unsigned count = r.le16(4);
+  ASSERT_GE(count, 1u);
+  bool found = false;
+  for (unsigned i = 0; i < count; ++i) {
+    const std::size_t entry = 6 + 16 * i;
+    if (r.u8(entry) != 32 || r.u8(entry + 1) != 32) continue;
+    found = true;
+    EXPECT_EQ(r.u8(entry + 2), 0u) << "colour count 0 means 256";
+    EXPECT_EQ(r.le16(entry + 6), 8u) << "8 bits per pixel";
+    // The picture itself: a BMP info header, then the BGRx palette.
+    const std::size_t bmp = r.le32(entry + 12);
+    ASSERT_EQ(r.le32(bmp), 40u) << "BITMAPINFOHEADER (not an embedded PNG)";
+    EXPECT_EQ(r.le32(bmp + 4), 32u);
+    EXPECT_EQ(r.le32(bmp + 8), 64u) << "height counts the colour and the mask rows";
+    EXPECT_EQ(r.le16(bmp + 14), 8u);
+    const std::uint32_t used = r.le32(bmp + 32);
+    const std::uint32_t entries = used ? used : 256;
+    EXPECT_LE(entries, 256u);
+    for (std::uint32_t k = 0; k < entries; ++k) {
+      const std::size_t c = bmp + 40 + 4 * k;
+      EXPECT_TRUE(grey({r.u8(c), r.u8(c + 1), r.u8(c + 2)})) << "palette entry " << k;
+    }
+  }
+  EXPECT_TRUE(found) << "no 32x32 entry";
+}
+
+}  // namespace
