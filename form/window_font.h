@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+
+namespace form {
+
+// The one font of the window: a Japanese face, small enough that the longest caption
+// (13 full-width characters) fits its 150-pixel label.
+QFont windowFont();
+
+}  // namespace form
