@@ -1,0 +1,56 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "numeric/currency.h"
+#include "numeric/format.h"
+#include "numeric/text_conversion.h"
+#include "numeric/text_ops.h"
+
+namespace {
+
+void toCurrency(benchmark::State& state, std::u16string text) {
+  for (auto _ : state) benchmark::DoNotOptimize(numeric::toCurrency(text));
+}
+BENCHMARK_CAPTURE(toCurrency, Balance, u"10,000.00");
+BENCHMARK_CAPTURE(toCurrency, Rate, u"100.000");
+BENCHMARK_CAPTURE(toCurrency, TieToEven, u"1.23455");
+BENCHMARK_CAPTURE(toCurrency, Largest, u"922,337,203,685,477.5807");
+
+void toLong(benchmark::State& state, std::u16string text) {
+  for (auto _ : state) benchmark::DoNotOptimize(numeric::toLong(text));
+}
+BENCHMARK_CAPTURE(toLong, Leverage, u"100");
+
+void toDouble(benchmark::State& state, std::u16string text) {
+  for (auto _ : state) benchmark::DoNotOptimize(numeric::toDouble(text));
+}
+BENCHMARK_CAPTURE(toDouble, Rate, u"1.2345");
+
+void formatCurrency(benchmark::State& state, std::u16string pattern) {
+  const auto value = numeric::toCurrency(u"-1234567.8915");
+  for (auto _ : state) benchmark::DoNotOptimize(numeric::format(value, pattern));
+}
+BENCHMARK_CAPTURE(formatCurrency, Grouped2, u"#,###,###.00");
+BENCHMARK_CAPTURE(formatCurrency, Grouped1, u"#,###,###.0");
+BENCHMARK_CAPTURE(formatCurrency, Fixed2, u"#0.00");
+BENCHMARK_CAPTURE(formatCurrency, Fixed3, u"#0.000");
+BENCHMARK_CAPTURE(formatCurrency, Fixed5, u"#0.00000");
+BENCHMARK_CAPTURE(formatCurrency, Percent, u"###%");
+
+// The normalisation's Format: a field text read as a Double, then shown.
+void formatText(benchmark::State& state, std::u16string text, std::u16string pattern) {
+  for (auto _ : state) benchmark::DoNotOptimize(numeric::format(text, pattern));
+}
+BENCHMARK_CAPTURE(formatText, Balance, u"10,000.00", u"#,###,###.00");
+BENCHMARK_CAPTURE(formatText, Percent, u"0.1", u"###%");
+BENCHMARK_CAPTURE(formatText, NotANumber, u"10%", u"###%");
+
+void toText(benchmark::State& state, double value) {
+  for (auto _ : state) benchmark::DoNotOptimize(numeric::toText(value));
+}
+BENCHMARK_CAPTURE(toText, Rescaled, 123.44999999999999);
+BENCHMARK_CAPTURE(toText, Third, 1.0 / 3.0);
+BENCHMARK_CAPTURE(toText, Whole, 1000.0);
+
+}  // namespace

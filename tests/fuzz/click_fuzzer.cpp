@@ -1,0 +1,13 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "click_property.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string problem = qelmar_fuzz::checkClick({data, size});
+  if (!problem.empty()) {
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// Kept free of calc/ headers: moc cannot read their Japanese enumerators.
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace form {
+class QelmarForm;
+}
+class QLineEdit;
+
+// Hostile pastes into the real window, then a press of 計算: the window must end in one
+// of the two states with a message that names the field to fix. Pastes, because a text of
+// 32,767 characters (a line edit's limit) or a lone surrogate cannot be typed key by key.
+class HostileWindowTest : public QObject {
+  Q_OBJECT
+
+ public:
+  HostileWindowTest();
+  ~HostileWindowTest() override;
+
+ private slots:
+  void init();
+  void cleanup();
+  void longPasteIntoEveryInput_data();
+  void longPasteIntoEveryInput();
+  void longPasteIntoOneInput_data();
+  void longPasteIntoOneInput();
+  void unusualPastes_data();
+  void unusualPastes();
+
+ private:
+  QLineEdit* editOf(int field);
+  void pasteInto(int field, const QString& text);
+  void chooseExampleA();
+  void pressWithinASecond();
+  void expectTwoStates();
+
+  std::unique_ptr<form::QelmarForm> form_;
+};
