@@ -3,6 +3,7 @@
 #include "calc/calculate_click.h"
 #include "calc/normalization.h"
 #include "form/captions.h"
+#include "form/input_method_off_line_edit.h"
 #include "form/layout.h"
 #include "form/window_font.h"
 #include "numeric/numeric_error.h"
@@ -58,18 +59,17 @@ QLabel* captionLabel(QWidget* form, std::u16string_view name) {
   return label;
 }
 
+template <typename Box = QLineEdit>
 QLineEdit* textBox(QWidget* form, Field field) {
-  auto* box = named<QLineEdit>(form, calc::fieldName(field));
+  auto* box = named<Box>(form, calc::fieldName(field));
   box->setText(qs(calc::startText(field)));
   box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return box;
 }
 
+// Numbers are typed here: no input method may turn the keys into full-width text.
 QLineEdit* inputBox(QWidget* form, Field field) {
-  auto* box = textBox(form, field);
-  // Numbers are typed here: keep the input method from turning keys into full-width text.
-  box->setAttribute(Qt::WA_InputMethodEnabled, false);
-  return box;
+  return textBox<InputMethodOffLineEdit>(form, field);
 }
 
 QComboBox* comboBox(QWidget* form, Field field) {
@@ -184,7 +184,7 @@ QelmarForm::QelmarForm(QWidget* parent)
   }
 
   placeElements();
-  orderTabs();
+  orderFocus();
 
   connect(計算, &QPushButton::clicked, this, &QelmarForm::計算_Click);
   // Only the user's own edits raise the change event: picking an item or setting the
@@ -203,7 +203,8 @@ void QelmarForm::placeElements() {
   }
 }
 
-void QelmarForm::orderTabs() {
+// Tab walks the stops by their tab index and wraps; the window opens on the first stop.
+void QelmarForm::orderFocus() {
   std::vector<Placement> stops;
   std::ranges::copy_if(placements(), std::back_inserter(stops),
                        [](const Placement& row) { return row.tabIndex >= 0; });

@@ -80,7 +80,7 @@ class QelmarForm final : public QWidget, public calc::Fields {
   void 取引通貨Combo_Change();
 
   void placeElements();
-  void orderTabs();
+  void orderFocus();
 
   // The widget behind each calc::Field, in the enumeration's order.
   std::array<QWidget*, calc::kFieldCount> fieldWidgets_{};
