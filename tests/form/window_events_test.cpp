@@ -1,0 +1,148 @@
+#include "tests/form/window_events_test.h"
+
+#include "calc/fields.h"
+#include "form/qelmar_form.h"
+#include "tools/drive/user_actions.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The change event of 取引通貨Combo rescales the trade rate; from this rate each run
+// leaves a different text, so the text tells how many runs there were.
+constexpr char16_t kCountingRate[] = u"0.00001";
+const QStringList kRateAfterRuns{u"0.00001"_s, u"0.001"_s, u"0.100"_s, u"10.000"_s};
+
+QString rate(const form::QelmarForm& form) { return form.現在の取引通貨レートtext->text(); }
+
+// A key as the keyboard sends it: "<Name>" for an editing key, else the character.
+void press(QWidget* target, const QString& key) {
+  if (key == u"<Left>") return QTest::keyClick(target, Qt::Key_Left);
+  if (key == u"<End>") return QTest::keyClick(target, Qt::Key_End);
+  if (key == u"<Backspace>") return QTest::keyClick(target, Qt::Key_Backspace);
+  if (key == u"<Delete>") return QTest::keyClick(target, Qt::Key_Delete);
+  if (key == u"<SelectAll>") return QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+  QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, key, Qt::NoModifier);
+}
+
+}  // namespace
+
+WindowEventsTest::WindowEventsTest() = default;
+WindowEventsTest::~WindowEventsTest() = default;
+
+void WindowEventsTest::init() {
+  form_ = std::make_unique<form::QelmarForm>();
+  form_->Form_Load();
+  form_->show();
+  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+}
+
+void WindowEventsTest::cleanup() { form_.reset(); }
+
+void WindowEventsTest::formLoadFillsTheListsAndKeepsThePrompts() {
+  const auto items = [](const QComboBox* combo) {
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    return texts;
+  };
+  QCOMPARE(items(form_->口座種別Combo), QStringList({u"ドル"_s, u"円"_s}));
+  QCOMPARE(items(form_->取引通貨Combo), QStringList({u"クロス円"_s, u"ドルストレート"_s}));
+  QCOMPARE(items(form_->通貨単位Combo), QStringList({u"1000"_s, u"10000"_s}));
+  const QList<std::pair<QComboBox*, QString>> prompts{
+      {form_->口座種別Combo, u"口座種別を選択"_s},
+      {form_->取引通貨Combo, u"取引通貨を選択"_s},
+      {form_->通貨単位Combo, u"通貨単位を選択"_s}};
+  for (const auto& [combo, prompt] : prompts) {
+    QCOMPARE(combo->currentText(), prompt);
+    QCOMPARE(combo->currentIndex(), -1);
+  }
+}
+
+void WindowEventsTest::changeEventOncePerChangingKeystroke_data() {
+  QTest::addColumn<QStringList>("keys");
+  QTest::addColumn<int>("runs");
+  QTest::newRow("selecting all changes nothing") << QStringList{u"<SelectAll>"_s} << 0;
+  QTest::newRow("one character") << QStringList{u"<SelectAll>"_s, u"ド"_s} << 1;
+  QTest::newRow("two characters") << QStringList{u"<SelectAll>"_s, u"ド"_s, u"ル"_s} << 2;
+  QTest::newRow("keys that move or delete nothing")
+      << QStringList{u"<SelectAll>"_s, u"ド"_s, u"<Delete>"_s, u"<End>"_s, u"ル"_s} << 2;
+  QTest::newRow("backspace changes the text")
+      << QStringList{u"<SelectAll>"_s, u"ド"_s, u"<Backspace>"_s} << 2;
+  QTest::newRow("three changes") << QStringList{u"<End>"_s, u"x"_s, u"<Left>"_s, u"y"_s,
+                                                u"<Backspace>"_s}
+                                 << 3;
+}
+
+void WindowEventsTest::changeEventOncePerChangingKeystroke() {
+  QFETCH(QStringList, keys);
+  QFETCH(int, runs);
+  form_->現在の取引通貨レートtext->setText(QString::fromUtf16(kCountingRate));
+  form_->取引通貨Combo->setFocus();
+  for (const QString& key : keys) press(form_->取引通貨Combo, key);
+  QCOMPARE(rate(*form_), kRateAfterRuns[runs]);
+}
+
+void WindowEventsTest::pickingAnItemRaisesNoChangeEvent() {
+  form_->現在の取引通貨レートtext->setText(QString::fromUtf16(kCountingRate));
+  drive::pickItem(form_->取引通貨Combo, 1);
+  QCOMPARE(form_->取引通貨Combo->currentText(), u"ドルストレート"_s);
+  drive::pickItem(form_->取引通貨Combo, 0);
+  QCOMPARE(form_->取引通貨Combo->currentText(), u"クロス円"_s);
+  QCOMPARE(rate(*form_), kRateAfterRuns[0]);
+}
+
+void WindowEventsTest::settingTheTextInCodeRaisesNoChangeEvent() {
+  form_->現在の取引通貨レートtext->setText(QString::fromUtf16(kCountingRate));
+  form_->setText(calc::Field::取引通貨Combo, u"クロス円");
+  QCOMPARE(form_->取引通貨Combo->currentText(), u"クロス円"_s);
+  QCOMPARE(rate(*form_), kRateAfterRuns[0]);
+}
+
+void WindowEventsTest::comboTextIsNeverCompletedNorInserted() {
+  drive::typeText(form_->口座種別Combo, u"ド"_s);
+  QCOMPARE(form_->口座種別Combo->currentText(), u"ド"_s);
+  drive::typeText(form_->口座種別Combo, u"円 "_s);
+  QTest::keyClick(form_->口座種別Combo, Qt::Key_Return);
+  QTest::keyClick(form_->口座種別Combo, Qt::Key_Tab);
+  QCOMPARE(form_->口座種別Combo->currentText(), u"円 "_s);
+  QCOMPARE(form_->口座種別Combo->count(), 2);
+}
+
+void WindowEventsTest::enterAndEscapeNeverPressTheButton_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<int>("key");
+  for (calc::Field field : calc::allFields()) {
+    if (field == calc::Field::Label1) continue;
+    const QString name = QString::fromStdU16String(std::u16string(calc::fieldName(field)));
+    for (const auto& [keyName, key] : {std::pair{"Enter", Qt::Key_Return},
+                                       std::pair{"keypad Enter", Qt::Key_Enter},
+                                       std::pair{"Escape", Qt::Key_Escape}}) {
+      QTest::addRow("%s in %s", keyName, qPrintable(name)) << name << int{key};
+    }
+  }
+}
+
+void WindowEventsTest::enterAndEscapeNeverPressTheButton() {
+  QFETCH(QString, field);
+  QFETCH(int, key);
+  // Every combo shows a choice, so a press of the button would show results.
+  form_->setText(calc::Field::口座種別Combo, u"ドル");
+  form_->setText(calc::Field::取引通貨Combo, u"クロス円");
+  form_->setText(calc::Field::通貨単位Combo, u"10000");
+  QSignalSpy pressed(form_->計算, &QPushButton::pressed);
+  auto* widget = form_->findChild<QWidget*>(field, Qt::FindDirectChildrenOnly);
+  widget->setFocus();
+  QTest::keyClick(widget, static_cast<Qt::Key>(key));
+  QCOMPARE(pressed.count(), 0);
+  QCOMPARE(form_->オーダーの適正ロットtext->text(), QString());
+}
+
+QTEST_MAIN(WindowEventsTest)
