@@ -53,10 +53,18 @@ const Edits kUnchosen{};
 // A balance that cannot be read: numeric errors at reading and in most statements.
 const Edits kUnreadable{{Field::口座種別Combo, u"円"}, {Field::取引通貨Combo, u"クロス円"}, {Field::通貨単位Combo, u"10000"}, {Field::口座残高text, u"abc"}};
 
+// The longest paste a line edit takes, in all ten inputs.
+const Edits kLongPastes = [] {
+  Edits edits;
+  for (std::size_t i = 0; i < 10; ++i) edits.emplace_back(calc::allFields()[i], std::u16string(32767, u'9'));
+  return edits;
+}();
+
 BENCHMARK_CAPTURE(click, ExampleA, kExampleA, u"0.01", u"");
 BENCHMARK_CAPTURE(click, ExampleB, kExampleB, u"0.10", u"");
 BENCHMARK_CAPTURE(click, ExampleC, kExampleC, u"0.33", u"");
 BENCHMARK_CAPTURE(click, FailingUnchosen, kUnchosen, u"", u"口座種別を選択してください");
 BENCHMARK_CAPTURE(click, FailingUnreadableBalance, kUnreadable, u"", u"口座残高に半角数字以外が入力されています");
+BENCHMARK_CAPTURE(click, FailingLongPastes, kLongPastes, u"", u"口座種別を選択してください");
 
 }  // namespace
