@@ -96,6 +96,20 @@ Decimal fifteenDigits(double value) {
   return decimal;
 }
 
+// from_chars is locale-free and reads any number of digits.
+std::optional<double> nearestDouble(const Decimal& value) {
+  const std::string exact = value.digits + 'e' + std::to_string(value.exponent);
+  double magnitude = 0;
+  const auto result = std::from_chars(exact.data(), exact.data() + exact.size(), magnitude);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Out of range is either past the largest Double or below the smallest: only a
+    // value of at least 1 can be the former, and the latter rounds to zero.
+    if (!splitAtPoint(value).integer.empty()) return std::nullopt;
+    magnitude = 0.0;
+  }
+  return value.negative ? -magnitude : magnitude;
+}
+
 std::u16string widen(std::string_view ascii) {
   return std::u16string(ascii.begin(), ascii.end());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ PointSplit splitAtPoint(const Decimal& value);
 // The value rounded to 15 significant digits, ties to even; Overflow for a
 // non-finite value.
 Decimal fifteenDigits(double value);
+
+// The nearest Double, correctly rounded; a value below the smallest Double gives zero,
+// one past the largest nothing.
+std::optional<double> nearestDouble(const Decimal& value);
 
 std::u16string widen(std::string_view ascii);
 

@@ -1,12 +1,12 @@
 #include "numeric/format.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "numeric/decimal.h"
-#include "numeric/numeric_error.h"
-#include "numeric/text_conversion.h"
+#include "numeric/number_grammar.h"
 
 namespace numeric {
 namespace {
@@ -95,13 +95,10 @@ std::u16string format(double value, std::u16string_view pattern) {
 }
 
 std::u16string format(std::u16string_view text, std::u16string_view pattern) {
-  double value = 0;
-  try {
-    value = toDouble(text);
-  } catch (const NumericError&) {
-    return std::u16string(text);
-  }
-  return format(value, pattern);
+  const std::optional<Decimal> number = detail::readNumber(text);
+  const std::optional<double> value = number ? detail::nearestDouble(*number) : std::nullopt;
+  if (!value) return std::u16string(text);
+  return format(*value, pattern);
 }
 
 }  // namespace numeric

@@ -1,7 +1,5 @@
 #include "numeric/number_grammar.h"
 
-#include "numeric/numeric_error.h"
-
 namespace numeric::detail {
 namespace {
 
@@ -24,11 +22,9 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-[[noreturn]] void mismatch() { throw NumericError(ErrorKind::TypeMismatch); }
-
 }  // namespace
 
-Decimal readNumber(std::u16string_view text) {
+std::optional<Decimal> readNumber(std::u16string_view text) {
   Reader in(text);
   Decimal number;
   in.skip(u' ');
@@ -39,7 +35,7 @@ Decimal readNumber(std::u16string_view text) {
     number.digits.push_back(static_cast<char>(in.take()));
     if (in.at(u',')) {
       in.skip(u',');
-      if (!in.atDigit()) mismatch();
+      if (!in.atDigit()) return std::nullopt;
     }
   }
   if (in.at(u'.')) {
@@ -50,7 +46,7 @@ Decimal readNumber(std::u16string_view text) {
     }
   }
   in.skip(u' ');
-  if (!in.atEnd() || number.digits.empty()) mismatch();
+  if (!in.atEnd() || number.digits.empty()) return std::nullopt;
   return number;
 }
 

@@ -1,8 +1,9 @@
 #include "numeric/text_conversion.h"
 
-#include <charconv>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "numeric/number_grammar.h"
 #include "numeric/numeric_error.h"
@@ -29,35 +30,33 @@ std::int64_t integerIn(const Decimal& whole, std::int64_t lowest, std::int64_t h
   return -std::int64_t(magnitude - 1) - 1;
 }
 
+Decimal number(std::u16string_view text) {
+  std::optional<Decimal> read = detail::readNumber(text);
+  if (!read) throw NumericError(ErrorKind::TypeMismatch);
+  return std::move(*read);
+}
+
 }  // namespace
 
 // Rounded from the exact decimal to four decimals, ties to even.
 Currency toCurrency(std::u16string_view text) {
-  const Decimal scaled = detail::rounded(detail::readNumber(text), 4, Rounding::HalfEven);
+  const Decimal scaled = detail::rounded(number(text), 4, Rounding::HalfEven);
   return Currency::fromScaled(integerIn(scaled, std::numeric_limits<std::int64_t>::min(),
                                         std::numeric_limits<std::int64_t>::max()));
 }
 
 // Rounded from the exact decimal to an integer, ties to even.
 std::int32_t toLong(std::u16string_view text) {
-  const Decimal whole = detail::rounded(detail::readNumber(text), 0, Rounding::HalfEven);
+  const Decimal whole = detail::rounded(number(text), 0, Rounding::HalfEven);
   return static_cast<std::int32_t>(integerIn(whole, std::numeric_limits<std::int32_t>::min(),
                                              std::numeric_limits<std::int32_t>::max()));
 }
 
-// Correctly rounded by from_chars, which is locale-free and reads any number of digits.
+// Correctly rounded; past the largest Double is Overflow, below the smallest is zero.
 double toDouble(std::u16string_view text) {
-  const Decimal number = detail::readNumber(text);
-  const std::string exact = number.digits + 'e' + std::to_string(number.exponent);
-  double magnitude = 0;
-  const auto result = std::from_chars(exact.data(), exact.data() + exact.size(), magnitude);
-  if (result.ec == std::errc::result_out_of_range) {
-    // Out of range is either past the largest Double or below the smallest: only a
-    // value of at least 1 can be the former, and the latter rounds to zero.
-    if (!detail::splitAtPoint(number).integer.empty()) throw NumericError(ErrorKind::Overflow);
-    magnitude = 0.0;
-  }
-  return number.negative ? -magnitude : magnitude;
+  const std::optional<double> value = detail::nearestDouble(number(text));
+  if (!value) throw NumericError(ErrorKind::Overflow);
+  return *value;
 }
 
 }  // namespace numeric
