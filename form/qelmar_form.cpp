@@ -40,6 +40,13 @@ Widget* named(QWidget* form, std::u16string_view name) {
   return widget;
 }
 
+// The window font comes before any child exists: a child measured first in Qt's default
+// face would load a second font file for nothing.
+QWidget* inWindowFont(QWidget* form) {
+  form->setFont(windowFont());
+  return form;
+}
+
 QLabel* banner(QWidget* form) {
   registerImages();
   auto* image = named<QLabel>(form, u"Image1");
@@ -128,7 +135,7 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 
 QelmarForm::QelmarForm(QWidget* parent)
     : QWidget(parent, kWindowFlags),
-      Image1(banner(this)),
+      Image1(banner(inWindowFont(this))),
       口座残高(captionLabel(this, u"口座残高")),
       口座種別(captionLabel(this, u"口座種別")),
       取引通貨(captionLabel(this, u"取引通貨")),
@@ -171,7 +178,6 @@ QelmarForm::QelmarForm(QWidget* parent)
   setObjectName(QStringLiteral("Qelmar"));
   setWindowTitle(QStringLiteral("Qelmar"));
   setWindowIcon(QIcon(QStringLiteral(":/qelmar.png")));
-  setFont(windowFont());
 
   for (Field field : calc::allFields()) {
     fieldWidgets_[static_cast<std::size_t>(field)] =
