@@ -5,9 +5,8 @@
 #include <iterator>
 #include <vector>
 
-#include "click_property.h"
 #include "fuzz_input.h"
-#include "number_text_property.h"
+#include "properties.h"
 
 namespace {
 
