@@ -85,9 +85,7 @@ std::string clickStateFault(const calc::Fields& fields) {
         0, text.size() - std::min(text.size(), shape.suffix.size()));
     const bool sound = text.ends_with(shape.suffix) && readsAsNumber(number) &&
                        (shape.decimals == 0 || plainShape(number, shape.decimals));
-    if (sound) continue;
-    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a chain of string +.
-    fault.append(" ").append(name(shape.field)).append(" shows \"").append(narrow(text)).append("\";");
+    if (!sound) fault += " " + name(shape.field) + " shows \"" + narrow(text) + "\";";
   }
   return fault;
 }
