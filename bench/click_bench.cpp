@@ -5,21 +5,18 @@
 #include <vector>
 
 #include "calc/calculate_click.h"
-#include "calc/normalization.h"
 #include "support/memory_fields.h"
 
 namespace {
 
 using calc::Field;
 using qelmar_test::MemoryFields;
-using Edits = std::vector<std::pair<Field, std::u16string>>;
+using qelmar_test::Edits;
 
 // The window after start-up and the trader's edits, pressed once, so that the inputs
 // already stand as the click re-formats them and every timed press does the same work.
 MemoryFields settled(const Edits& edits) {
-  MemoryFields fields;
-  calc::normalizeInputs(fields);
-  for (const auto& [field, text] : edits) fields.setText(field, text);
+  MemoryFields fields = qelmar_test::startedWith(edits);
   calc::計算_Click(fields);
   return fields;
 }

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "calc/normalization.h"
 #include "support/memory_fields.h"
 
 namespace {
@@ -26,13 +24,11 @@ const std::u16string kCannotCompute = u"入力された数値では計算でき�
 
 Shown noResults(std::u16string message) { return {{}, std::move(message)}; }
 
-using Edits = std::vector<std::pair<Field, std::u16string>>;
+using qelmar_test::Edits;
 
 // The window after start-up, then the trader's edits, then one press of 計算.
 Shown click(const Edits& edits) {
-  MemoryFields fields;
-  calc::normalizeInputs(fields);
-  for (const auto& [field, text] : edits) fields.setText(field, text);
+  MemoryFields fields = qelmar_test::startedWith(edits);
   calc::計算_Click(fields);
   Shown shown;
   for (std::size_t i = 0; i < 8; ++i) shown.results[i] = fields.text(calc::resultFields()[i]);
@@ -125,8 +121,7 @@ TEST(CalculateClick, NoResultsStayFromAFailedCalculation) {
 }
 
 TEST(CalculateClick, APassingClickClearsTheLastMessage) {
-  MemoryFields fields;
-  calc::normalizeInputs(fields);
+  MemoryFields fields = qelmar_test::startedWith({});
   calc::計算_Click(fields);
   EXPECT_EQ(fields.text(Field::Label1), u"口座種別を選択してください");
   fields.setText(Field::口座種別Combo, u"円");

@@ -9,23 +9,24 @@
 #include <vector>
 
 #include "calc/calculate_click.h"
-#include "calc/normalization.h"
 #include "support/memory_fields.h"
 
 namespace {
 
 using calc::Field;
 using qelmar_test::MemoryFields;
-using Edits = std::vector<std::pair<Field, std::u16string>>;
+using qelmar_test::Edits;
 
-// Start-up, sound combo choices, the case's edits, one press of 計算.
+// Start-up with sound combo choices, then the case's edits.
+MemoryFields soundInputs(const Edits& edits = {}) {
+  Edits all{{Field::口座種別Combo, u"ドル"}, {Field::取引通貨Combo, u"クロス円"}, {Field::通貨単位Combo, u"10000"}};
+  all.insert(all.end(), edits.begin(), edits.end());
+  return qelmar_test::startedWith(all);
+}
+
+// ... and one press of 計算.
 MemoryFields clickWith(const Edits& edits) {
-  MemoryFields fields;
-  calc::normalizeInputs(fields);
-  fields.setText(Field::口座種別Combo, u"ドル");
-  fields.setText(Field::取引通貨Combo, u"クロス円");
-  fields.setText(Field::通貨単位Combo, u"10000");
-  for (const auto& [field, text] : edits) fields.setText(field, text);
+  MemoryFields fields = soundInputs(edits);
   calc::計算_Click(fields);
   return fields;
 }
@@ -139,14 +140,6 @@ class FailingFields final : public calc::Fields {
   std::optional<Field> unwritable_;
 };
 
-MemoryFields soundInputs() {
-  MemoryFields fields;
-  calc::normalizeInputs(fields);
-  fields.setText(Field::口座種別Combo, u"ドル");
-  fields.setText(Field::取引通貨Combo, u"クロス円");
-  fields.setText(Field::通貨単位Combo, u"10000");
-  return fields;
-}
 
 TEST(InputChecks, ARowWhoseFieldCannotBeReadCountsAsFailed) {
   MemoryFields fields = soundInputs();

@@ -2,8 +2,11 @@
 
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "calc/fields.h"
+#include "calc/normalization.h"
 
 namespace qelmar_test {
 
@@ -22,5 +25,16 @@ class MemoryFields final : public calc::Fields {
   static std::size_t index(calc::Field field) { return static_cast<std::size_t>(field); }
   std::array<std::u16string, calc::kFieldCount> texts_;
 };
+
+// What a trader types or picks, field by field, in order.
+using Edits = std::vector<std::pair<calc::Field, std::u16string>>;
+
+// The fields as start-up leaves them (the start texts normalised), then the edits.
+inline MemoryFields startedWith(const Edits& edits) {
+  MemoryFields fields;
+  calc::normalizeInputs(fields);
+  for (const auto& [field, text] : edits) fields.setText(field, text);
+  return fields;
+}
 
 }  // namespace qelmar_test
