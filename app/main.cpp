@@ -9,8 +9,6 @@ int main(int argc, char* argv[]) {
   // Lets a Wayland shell tie the window to its menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral(QELMAR_APP_ID));
 
-  form::QelmarForm window;
-  window.Form_Load();
-  window.show();
+  const auto window = form::QelmarForm::open();
   return QApplication::exec();
 }

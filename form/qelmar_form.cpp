@@ -224,6 +224,13 @@ void QelmarForm::orderFocus() {
   findChild<QWidget*>(qs(stops.front().element), Qt::FindDirectChildrenOnly)->setFocus();
 }
 
+std::unique_ptr<QelmarForm> QelmarForm::open() {
+  auto window = std::make_unique<QelmarForm>();
+  window->Form_Load();
+  window->show();
+  return window;
+}
+
 void QelmarForm::Form_Load() {
   appendItems(口座種別Combo, calc::comboItems(Field::口座種別Combo));
   appendItems(取引通貨Combo, calc::comboItems(Field::取引通貨Combo));

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QFrame;
@@ -21,6 +22,9 @@ namespace form {
 class QelmarForm final : public QWidget, public calc::Fields {
  public:
   explicit QelmarForm(QWidget* parent = nullptr);
+
+  // The window as the program starts it: built, Form_Load run, then shown.
+  static std::unique_ptr<QelmarForm> open();
 
   // Runs once, after construction and before the window is first shown.
   void Form_Load();

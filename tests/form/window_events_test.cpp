@@ -39,9 +39,7 @@ WindowEventsTest::WindowEventsTest() = default;
 WindowEventsTest::~WindowEventsTest() = default;
 
 void WindowEventsTest::init() {
-  form_ = std::make_unique<form::QelmarForm>();
-  form_->Form_Load();
-  form_->show();
+  form_ = form::QelmarForm::open();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 

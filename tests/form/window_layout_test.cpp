@@ -65,9 +65,7 @@ WindowLayoutTest::WindowLayoutTest() = default;
 WindowLayoutTest::~WindowLayoutTest() = default;
 
 void WindowLayoutTest::init() {
-  form_ = std::make_unique<form::QelmarForm>();
-  form_->Form_Load();
-  form_->show();
+  form_ = form::QelmarForm::open();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 

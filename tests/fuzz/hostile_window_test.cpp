@@ -35,9 +35,7 @@ HostileWindowTest::HostileWindowTest() = default;
 HostileWindowTest::~HostileWindowTest() = default;
 
 void HostileWindowTest::init() {
-  form_ = std::make_unique<form::QelmarForm>();
-  form_->Form_Load();
-  form_->show();
+  form_ = form::QelmarForm::open();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 

@@ -93,9 +93,7 @@ QByteArray Driver::perform(const QByteArray& line) {
 
 void Driver::reset() {
   form_.reset();
-  form_ = std::make_unique<form::QelmarForm>();
-  form_->Form_Load();
-  form_->show();
+  form_ = form::QelmarForm::open();
   form_->activateWindow();
   if (!QTest::qWaitForWindowActive(form_.get())) qFatal("the window did not become active");
 }
