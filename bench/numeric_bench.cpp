@@ -27,24 +27,26 @@ void toDouble(benchmark::State& state, std::u16string text) {
 }
 BENCHMARK_CAPTURE(toDouble, Rate, u"1.2345");
 
-void formatCurrency(benchmark::State& state, std::u16string pattern) {
+using numeric::Pattern;
+
+void formatCurrency(benchmark::State& state, Pattern pattern) {
   const auto value = numeric::toCurrency(u"-1234567.8915");
   for (auto _ : state) benchmark::DoNotOptimize(numeric::format(value, pattern));
 }
-BENCHMARK_CAPTURE(formatCurrency, Grouped2, u"#,###,###.00");
-BENCHMARK_CAPTURE(formatCurrency, Grouped1, u"#,###,###.0");
-BENCHMARK_CAPTURE(formatCurrency, Fixed2, u"#0.00");
-BENCHMARK_CAPTURE(formatCurrency, Fixed3, u"#0.000");
-BENCHMARK_CAPTURE(formatCurrency, Fixed5, u"#0.00000");
-BENCHMARK_CAPTURE(formatCurrency, Percent, u"###%");
+BENCHMARK_CAPTURE(formatCurrency, Grouped2, Pattern::Grouped2);
+BENCHMARK_CAPTURE(formatCurrency, Grouped1, Pattern::Grouped1);
+BENCHMARK_CAPTURE(formatCurrency, Fixed2, Pattern::Plain2);
+BENCHMARK_CAPTURE(formatCurrency, Fixed3, Pattern::Plain3);
+BENCHMARK_CAPTURE(formatCurrency, Fixed5, Pattern::Plain5);
+BENCHMARK_CAPTURE(formatCurrency, Percent, Pattern::Percent);
 
 // The normalisation's Format: a field text read as a Double, then shown.
-void formatText(benchmark::State& state, std::u16string text, std::u16string pattern) {
+void formatText(benchmark::State& state, std::u16string text, Pattern pattern) {
   for (auto _ : state) benchmark::DoNotOptimize(numeric::format(text, pattern));
 }
-BENCHMARK_CAPTURE(formatText, Balance, u"10,000.00", u"#,###,###.00");
-BENCHMARK_CAPTURE(formatText, Percent, u"0.1", u"###%");
-BENCHMARK_CAPTURE(formatText, NotANumber, u"10%", u"###%");
+BENCHMARK_CAPTURE(formatText, Balance, u"10,000.00", Pattern::Grouped2);
+BENCHMARK_CAPTURE(formatText, Percent, u"0.1", Pattern::Percent);
+BENCHMARK_CAPTURE(formatText, NotANumber, u"10%", Pattern::Percent);
 
 void toText(benchmark::State& state, double value) {
   for (auto _ : state) benchmark::DoNotOptimize(numeric::toText(value));

@@ -1,10 +1,10 @@
 #include "numeric/currency.h"
 
-#include <charconv>
 #include <limits>
-#include <string>
 
+#include "numeric/decimal.h"
 #include "numeric/numeric_error.h"
+#include "numeric/rounding.h"
 
 namespace numeric {
 namespace {
@@ -30,14 +30,16 @@ Currency operator-(Currency a, Currency b) {
   return inRange(Int128(a.scaled()) - b.scaled());
 }
 
-// The product of two scaled values carries eight decimals; back to four, ties to even.
+// The product of two scaled values carries twice the decimals; back to four, ties to even.
 Currency operator*(Currency a, Currency b) {
   const Int128 product = Int128(a.scaled()) * b.scaled();
   const UInt128 magnitude = product < 0 ? UInt128(-product) : UInt128(product);
   UInt128 quotient = magnitude / Currency::kScale;
   const UInt128 remainder = magnitude % Currency::kScale;
-  const UInt128 half = Currency::kScale / 2;
-  if (remainder > half || (remainder == half && quotient % 2 == 1)) ++quotient;
+  if (detail::roundsUp(detail::Rounding::HalfEven, remainder <=> UInt128(Currency::kScale / 2),
+                       quotient % 2 == 1)) {
+    ++quotient;
+  }
   return inRange(product < 0 ? -Int128(quotient) : Int128(quotient));
 }
 
@@ -49,13 +51,8 @@ Currency fromLong(std::int32_t value) {
   return Currency::fromScaled(std::int64_t{value} * Currency::kScale);
 }
 
-// Read back from the exact decimal so that large values, whose integer does not fit a
-// Double, still get one correctly rounded result.
-double toDouble(Currency value) {
-  const std::string exact = std::to_string(value.scaled()) + "e-4";
-  double result = 0;
-  std::from_chars(exact.data(), exact.data() + exact.size(), result);
-  return result;
-}
+// Read from the exact decimal so that large values, whose integer does not fit a
+// Double, still get one correctly rounded result; every Currency lies in the Double range.
+double toDouble(Currency value) { return *detail::nearestDouble(detail::exactDecimal(value)); }
 
 }  // namespace numeric

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numeric/numeric_error.h"
+#include "numeric/rounding.h"
 
 namespace numeric {
 namespace {
@@ -30,11 +31,14 @@ Dbl dbl(std::int32_t value) { return static_cast<double>(value); }
 // The product is rounded by IEEE first, then to an integer with ties to even; the
 // second step is spelt out so it does not hang on the FPU's rounding mode.
 Currency cur(Dbl value) {
-  const double product = value.value() * 10000.0;
+  const double product = value.value() * static_cast<double>(Currency::kScale);
   if (!std::isfinite(product)) throw NumericError(ErrorKind::Overflow);
   double whole = std::floor(product);
   const double fraction = product - whole;  // exact: both lie within one unit
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  if (detail::roundsUp(detail::Rounding::HalfEven, fraction <=> 0.5,
+                       std::fmod(whole, 2.0) != 0.0)) {
+    whole += 1.0;
+  }
   // 2^63 is exact in a Double; the range is [-2^63, 2^63).
   constexpr double kLimit = 9223372036854775808.0;
   if (whole < -kLimit || whole >= kLimit) throw NumericError(ErrorKind::Overflow);

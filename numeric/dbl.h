@@ -7,8 +7,12 @@
 
 namespace numeric {
 
-// A Double whose every operation checks itself: a zero divisor raises DivisionByZero
-// (0 / 0 too), a non-finite result raises Overflow. Inexact and underflowing results pass.
+// A Double whose every operation checks itself, so that a statement computing in Doubles
+// fails as a whole instead of carrying an infinity or a NaN on.
+//   + - * /: IEEE binary64, rounded to nearest. A zero divisor raises DivisionByZero (0 / 0
+//   too); a non-finite result raises Overflow. Inexact and underflowing results pass.
+//   Dbl(1) / Dbl(3) is 0.333...; Dbl(1e308) * Dbl(10) raises Overflow;
+//   Dbl(0) / Dbl(0) raises DivisionByZero; Dbl(1e-300) * Dbl(1e-300) is 0.
 class Dbl {
  public:
   constexpr Dbl(double value) : value_(value) {}  // NOLINT: literals take part in expressions
@@ -23,15 +27,18 @@ class Dbl {
   double value_;
 };
 
-Dbl dbl(Currency value);      // toDouble(value)
-Dbl dbl(std::int32_t value);  // exact
+// Dbl(x): a Currency as its nearest Double (toDouble), a 32-bit integer exactly. Never fail.
+Dbl dbl(Currency value);
+Dbl dbl(std::int32_t value);
 
-// Cur(e): the binary64 product e * 10000.0 rounded to an integer, ties to even;
-// Overflow for a non-finite product or one outside the Currency range.
+// Cur(e): the IEEE product e x 10^4 rounded to an integer, ties to even (rounding.h), as
+// the scaled Currency. Overflow for a product outside the Currency range.
+//   Cur(0.1) = 0.1000;  Cur(0.00625) = 0.0062 (a tie);  Cur(0.09375) = 0.0938 (a tie);
+//   Cur(1e300) raises Overflow.
 Currency cur(Dbl value);
 
-// Three-way comparison of a Double with a Currency (taken as its Double value);
-// unordered for a NaN.
+// Three-way comparison of a Double with a Currency taken as its Double; unordered for a
+// NaN. Never fails.  compare(0.01, 0.0099) is greater.
 std::partial_ordering compare(double left, Currency right);
 
 }  // namespace numeric

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <compare>
+#include <cstdint>
 
 #include "numeric/numeric_error.h"
 
@@ -20,12 +22,11 @@ void increment(std::string& digits) {
   digits.insert(digits.begin(), '1');
 }
 
-bool roundsUp(char lastKept, std::string_view dropped, Rounding rule) {
-  const char first = dropped.front();
-  if (rule == Rounding::HalfAwayFromZero) return first >= '5';
-  if (first != '5') return first > '5';
+// The dropped digits against "5000...": half a unit of the last kept digit.
+std::strong_ordering againstHalf(std::string_view dropped) {
+  if (dropped.front() != '5') return dropped.front() <=> '5';
   const bool aboveHalf = dropped.substr(1).find_first_not_of('0') != std::string_view::npos;
-  return aboveHalf || (lastKept - '0') % 2 == 1;
+  return aboveHalf ? std::strong_ordering::greater : std::strong_ordering::equal;
 }
 
 }  // namespace
@@ -44,7 +45,8 @@ Decimal rounded(Decimal value, int decimals, Rounding rule) {
   }
   const std::size_t keepCount = value.digits.size() - dropCount;
   const std::string_view dropped = std::string_view(value.digits).substr(keepCount);
-  const bool up = roundsUp(value.digits[keepCount - 1], dropped, rule);
+  const bool keptIsOdd = (value.digits[keepCount - 1] - '0') % 2 == 1;
+  const bool up = roundsUp(rule, againstHalf(dropped), keptIsOdd);
   value.digits.resize(keepCount);
   if (up) increment(value.digits);
   value.exponent = target;
@@ -53,6 +55,14 @@ Decimal rounded(Decimal value, int decimals, Rounding rule) {
 
 bool isZero(const Decimal& value) {
   return value.digits.find_first_not_of('0') == std::string::npos;
+}
+
+Decimal exactDecimal(Currency value) {
+  const std::int64_t scaled = value.scaled();
+  // The magnitude of the lowest value does not fit a signed 64-bit integer.
+  const std::uint64_t magnitude =
+      scaled < 0 ? std::uint64_t(0) - std::uint64_t(scaled) : std::uint64_t(scaled);
+  return Decimal{scaled < 0, std::to_string(magnitude), -Currency::kDecimals};
 }
 
 PointSplit splitAtPoint(const Decimal& value) {

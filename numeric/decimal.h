@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/currency.h"
+#include "numeric/rounding.h"
+
 namespace numeric::detail {
 
 // An exact decimal: (negative ? -1 : 1) * digits * 10^exponent. digits holds ASCII
@@ -14,13 +17,14 @@ struct Decimal {
   int exponent = 0;
 };
 
-enum class Rounding { HalfEven, HalfAwayFromZero };
-
 // The value rounded to `decimals` fraction digits by `rule`; the result has
 // exponent == -decimals.
 Decimal rounded(Decimal value, int decimals, Rounding rule);
 
 bool isZero(const Decimal& value);
+
+// The exact value of a Currency: its scaled integer with exponent -Currency::kDecimals.
+Decimal exactDecimal(Currency value);
 
 // The digits either side of the point: the integer part without leading zeros (empty
 // below 1), the fraction with exactly max(0, -exponent) digits.

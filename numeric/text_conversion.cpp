@@ -38,25 +38,24 @@ Decimal number(std::u16string_view text) {
 
 }  // namespace
 
-// Rounded from the exact decimal to four decimals, ties to even.
 Currency toCurrency(std::u16string_view text) {
-  const Decimal scaled = detail::rounded(number(text), 4, Rounding::HalfEven);
+  const Decimal scaled = detail::rounded(number(text), Currency::kDecimals, Rounding::HalfEven);
   return Currency::fromScaled(integerIn(scaled, std::numeric_limits<std::int64_t>::min(),
                                         std::numeric_limits<std::int64_t>::max()));
 }
 
-// Rounded from the exact decimal to an integer, ties to even.
 std::int32_t toLong(std::u16string_view text) {
   const Decimal whole = detail::rounded(number(text), 0, Rounding::HalfEven);
   return static_cast<std::int32_t>(integerIn(whole, std::numeric_limits<std::int32_t>::min(),
                                              std::numeric_limits<std::int32_t>::max()));
 }
 
-// Correctly rounded; past the largest Double is Overflow, below the smallest is zero.
 double toDouble(std::u16string_view text) {
   const std::optional<double> value = detail::nearestDouble(number(text));
   if (!value) throw NumericError(ErrorKind::Overflow);
   return *value;
 }
+
+bool isNumber(std::u16string_view text) { return detail::readNumber(text).has_value(); }
 
 }  // namespace numeric

@@ -4,6 +4,7 @@
 #include "calc/calculate_click.h"
 #include "calc/normalization.h"
 #include "fuzz_input.h"
+#include "numeric/text_conversion.h"
 #include "properties.h"
 #include "support/memory_fields.h"
 
@@ -83,7 +84,7 @@ std::string clickStateFault(const calc::Fields& fields) {
     const std::u16string text = fields.text(shape.field);
     const std::u16string_view number = std::u16string_view(text).substr(
         0, text.size() - std::min(text.size(), shape.suffix.size()));
-    const bool sound = text.ends_with(shape.suffix) && readsAsNumber(number) &&
+    const bool sound = text.ends_with(shape.suffix) && numeric::isNumber(number) &&
                        (shape.decimals == 0 || plainShape(number, shape.decimals));
     if (!sound) fault += " " + name(shape.field) + " shows \"" + narrow(text) + "\";";
   }

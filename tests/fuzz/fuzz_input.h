@@ -9,7 +9,6 @@
 #include <string>
 
 #include "numeric/numeric_error.h"
-#include "numeric/text_conversion.h"
 
 namespace qelmar_fuzz {
 
@@ -35,18 +34,6 @@ auto attempt(Operation operation, std::string& escaped) -> std::optional<decltyp
     escaped += " escaped: an exception of unknown type";
   }
   return std::nullopt;
-}
-
-// The number grammar reads the text (a value beyond the Double range still counts).
-inline bool readsAsNumber(std::u16string_view text) {
-  try {
-    numeric::toDouble(text);
-    return true;
-  } catch (const numeric::NumericError& error) {
-    return error.kind() != numeric::ErrorKind::TypeMismatch;
-  } catch (...) {
-    return false;
-  }
 }
 
 // UTF-8 for a report, cut short; controls, direction marks and surrogates as \u{XXXX}.

@@ -18,16 +18,17 @@ namespace {
 using numeric::Currency;
 __extension__ typedef __int128 Int128;
 
+using numeric::Pattern;
+
 struct NumberPattern {
-  std::u16string_view pattern;
+  Pattern pattern;
   Int128 step;  // its last place in units of 10^-5, so that five decimals fit
 };
-constexpr std::array<NumberPattern, 5> kNumberPatterns{{{u"#,###,###.00", 1000},
-                                                        {u"#,###,###.0", 10000},
-                                                        {u"#0.00", 1000},
-                                                        {u"#0.000", 100},
-                                                        {u"#0.00000", 1}}};
-constexpr std::u16string_view kPercent = u"###%";
+constexpr std::array<NumberPattern, 5> kNumberPatterns{{{Pattern::Grouped2, 1000},
+                                                        {Pattern::Grouped1, 10000},
+                                                        {Pattern::Plain2, 1000},
+                                                        {Pattern::Plain3, 100},
+                                                        {Pattern::Plain5, 1}}};
 
 Int128 magnitude(Int128 x) { return x < 0 ? -x : x; }
 
@@ -63,18 +64,19 @@ void checkCurrencyFormats(std::string& problems, Currency value) {
   // Rounded up at a range end, the text rightly overflows a Currency.
   constexpr Int128 kLast = std::numeric_limits<std::int64_t>::max() - Currency::kScale;
   if (magnitude(value.scaled()) > kLast) return;
-  const std::string name = "\n  Format(Currency " + std::to_string(value.scaled()) + "e-4, \"";
+  const std::string name = "\n  Format(Currency " + std::to_string(value.scaled()) + "e-" +
+                           std::to_string(Currency::kDecimals) + ", \"";
   for (const NumberPattern& number : kNumberPatterns) {
     std::string escaped;
     const auto shown = attempt([&] { return numeric::format(value, number.pattern); }, escaped);
     const auto back =
         shown ? attempt([&] { return numeric::toCurrency(*shown); }, escaped) : std::nullopt;
     if (!back || !roundsTo(Int128(value.scaled()) * 10, Int128(back->scaled()) * 10, number.step)) {
-      problems += name + narrow(number.pattern) + "\") gave " + quoted(shown) + escaped;
+      problems += name + narrow(numeric::patternText(number.pattern)) + "\") gave " + quoted(shown) + escaped;
     }
   }
   std::string escaped;
-  const auto shown = attempt([&] { return numeric::format(value, kPercent); }, escaped);
+  const auto shown = attempt([&] { return numeric::format(value, Pattern::Percent); }, escaped);
   const auto whole = shown ? percentShown(*shown) : std::nullopt;
   if (!whole || !roundsTo(value.scaled(), *whole * 100, 100)) {
     problems += name + "###%\") gave " + quoted(shown) + escaped;
@@ -105,16 +107,16 @@ bool isFormattedNumber(std::u16string_view shown, bool percent) {
     shown.remove_suffix(1);
     if (shown.empty()) return true;
   }
-  return readsAsNumber(shown);
+  return numeric::isNumber(shown);
 }
 
 // Format of a text never raises: a text that is no Double comes back as it was.
 void checkTextFormat(std::string& problems, std::u16string_view text, bool readable,
-                     std::u16string_view pattern) {
+                     Pattern pattern) {
   std::string escaped;
   const auto shown = attempt([&] { return numeric::format(text, pattern); }, escaped);
-  if (shown && (readable ? isFormattedNumber(*shown, pattern == kPercent) : *shown == text)) return;
-  problems += "\n  Format(text, \"" + narrow(pattern) + "\") of a " +
+  if (shown && (readable ? isFormattedNumber(*shown, pattern == Pattern::Percent) : *shown == text)) return;
+  problems += "\n  Format(text, \"" + narrow(numeric::patternText(pattern)) + "\") of a " +
               (readable ? "Double" : "non-number") + " gave " + quoted(shown) + escaped;
 }
 
@@ -139,7 +141,7 @@ std::string checkNumberText(std::u16string_view text) {
   for (const NumberPattern& number : kNumberPatterns) {
     checkTextFormat(problems, text, real.has_value(), number.pattern);
   }
-  checkTextFormat(problems, text, real.has_value(), kPercent);
+  checkTextFormat(problems, text, real.has_value(), Pattern::Percent);
   return problems.empty() ? problems : "text \"" + narrow(text) + "\":" + problems;
 }
 

@@ -39,10 +39,10 @@ std::int64_t roundedTo(std::int64_t scaled, std::int64_t unit) {
 }
 
 TEST(FormatRoundTrip, AFormattedCurrencyReadsBackAsTheRoundedValue) {
-  struct Shown { std::u16string_view pattern; std::int64_t unit; };
+  struct Shown { Pattern pattern; std::int64_t unit; };
   const Shown patterns[] = {
-      {u"#,###,###.00", 100}, {u"#,###,###.0", 1000}, {u"#0.00", 100},
-      {u"#0.000", 10}, {u"#0.00000", 1},
+      {Pattern::Grouped2, 100}, {Pattern::Grouped1, 1000}, {Pattern::Plain2, 100},
+      {Pattern::Plain3, 10}, {Pattern::Plain5, 1},
   };
   std::mt19937_64 random(20260701);
   for (int i = 0; i < kRounds; ++i) {
@@ -50,7 +50,7 @@ TEST(FormatRoundTrip, AFormattedCurrencyReadsBackAsTheRoundedValue) {
     for (const Shown& shown : patterns) {
       const std::u16string text = format(Currency::fromScaled(scaled), shown.pattern);
       ASSERT_EQ(toCurrency(text), Currency::fromScaled(roundedTo(scaled, shown.unit)))
-          << scaled << " " << narrow(shown.pattern) << " shown " << narrow(text);
+          << scaled << " " << narrow(patternText(shown.pattern)) << " shown " << narrow(text);
     }
   }
 }
@@ -61,7 +61,7 @@ TEST(FormatRoundTrip, APercentReadsBackAsTheHundredfoldRoundedToAWholeNumber) {
   for (int i = 0; i < kRounds; ++i) {
     const std::int64_t scaled = someScaled(random);
     const std::int64_t percent = roundedTo(scaled, 100) / 100;
-    const std::u16string text = format(Currency::fromScaled(scaled), u"###%");
+    const std::u16string text = format(Currency::fromScaled(scaled), Pattern::Percent);
     ASSERT_EQ(lastChar(text), u"%") << scaled;
     const std::u16string_view number = std::u16string_view(text).substr(0, text.size() - 1);
     if (percent == 0) {

@@ -11,7 +11,9 @@
 namespace numeric {
 
 // Failures show the stored integer rather than raw bytes.
-inline void PrintTo(Currency value, std::ostream* out) { *out << value.scaled() << "e-4"; }
+inline void PrintTo(Currency value, std::ostream* out) {
+  *out << value.scaled() << "e-" << Currency::kDecimals;
+}
 
 inline std::string narrow(std::u16string_view text) {
   std::string out;
