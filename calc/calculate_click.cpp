@@ -9,9 +9,9 @@
 namespace calc {
 
 void 計算_Click(Fields& fields) {
-  Statements run;  // statement 1: from here on every statement continues past its failure
-  run(2, [&] { normalizeInputs(fields); });
-  run(3, [&] { fields.setText(Field::Label1, u""); });
+  Statements run;  // from here on every statement continues past its failure
+  run(Statement::NormalizeInputs, [&] { normalizeInputs(fields); });
+  run(Statement::ClearMessage, [&] { fields.setText(Field::Label1, u""); });
   showPositionSize(fields, run);
   if (!runInputChecks(fields, run)) withholdUnsoundResults(fields, run);
 }

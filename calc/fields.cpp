@@ -54,9 +54,9 @@ const std::array<Field, 8>& resultFields() {
 }
 
 std::span<const std::u16string_view> comboItems(Field field) {
-  static constexpr std::array<std::u16string_view, 2> accountKinds{u"ドル", u"円"};
-  static constexpr std::array<std::u16string_view, 2> tradeKinds{u"クロス円", u"ドルストレート"};
-  static constexpr std::array<std::u16string_view, 2> units{u"1000", u"10000"};
+  static constexpr std::array<std::u16string_view, 2> accountKinds{kDollarAccount, kYenAccount};
+  static constexpr std::array<std::u16string_view, 2> tradeKinds{kCrossYen, kDollarStraight};
+  static constexpr std::array<std::u16string_view, 2> units{kUnits1000, kUnits10000};
   switch (field) {
     case Field::口座種別Combo: return accountKinds;
     case Field::取引通貨Combo: return tradeKinds;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "numeric/format.h"
+
 namespace calc {
 
 // Every element of the window that holds a text, in window order: the ten inputs top to
@@ -35,6 +37,8 @@ inline constexpr std::size_t kFieldCount = 19;
 
 // All fields in window order.
 const std::array<Field, kFieldCount>& allFields();
+// The ten inputs: the fields above the first result.
+constexpr bool isInput(Field field) { return field < Field::オーダーの適正ロットtext; }
 // The eight results, in the order they are computed and emptied.
 const std::array<Field, 8>& resultFields();
 
@@ -44,6 +48,17 @@ std::u16string_view fieldName(Field field);
 std::u16string_view startText(Field field);
 // A combo box's list items in list order; none for other fields.
 std::span<const std::u16string_view> comboItems(Field field);
+
+// The list items the handlers compare with, exactly.
+inline constexpr std::u16string_view kDollarAccount = u"ドル";
+inline constexpr std::u16string_view kYenAccount = u"円";
+inline constexpr std::u16string_view kCrossYen = u"クロス円";
+inline constexpr std::u16string_view kDollarStraight = u"ドルストレート";
+inline constexpr std::u16string_view kUnits1000 = u"1000";
+inline constexpr std::u16string_view kUnits10000 = u"10000";
+
+// Every money amount the window shows, the balance and four of the results.
+inline constexpr numeric::Pattern kAmountPattern = numeric::Pattern::Grouped2;
 
 // What the handlers may do to the window: read and replace a field's text (a text box,
 // a combo box's edit part, the message line's caption).

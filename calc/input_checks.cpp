@@ -62,16 +62,15 @@ void clearResults(Fields& fields) {
 }
 
 bool runInputChecks(Fields& fields, Statements& run) {
-  constexpr int kChecks = 50;
+  constexpr Statement kChecks = Statement::CheckSequence;
   bool anyFailed = false;
   for (const CheckRow& row : kCheckTable) {
     // A row whose test raises counts as failed.
-    run.when(kChecks, [&] { return fails(row, fields.text(row.field)); },
-             [&] {
-               anyFailed = true;
-               run(kChecks, [&] { fields.setText(Field::Label1, std::u16string(row.message)); });
-               run(kChecks, [&] { clearResults(fields); });
-             });
+    run.when(kChecks, [&] { return fails(row, fields.text(row.field)); }, [&] {
+      anyFailed = true;
+      run(kChecks, [&] { fields.setText(Field::Label1, std::u16string(row.message)); });
+      run(kChecks, [&] { clearResults(fields); });
+    });
   }
   return anyFailed;
 }

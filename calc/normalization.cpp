@@ -11,9 +11,17 @@ namespace calc {
 namespace {
 
 using numeric::Dbl;
+using numeric::Pattern;
+
+// A trader who types a rate on the other pair kind's scale (1.2345 for a cross pair,
+// 123.45 for a dollar pair) is a factor of 100 off. No yen-quoted rate lies below 10 and
+// no dollar-quoted one above 50, so a rate past its bound is moved by that factor.
+constexpr double kLowestYenQuotedRate = 10;
+constexpr double kHighestDollarQuotedRate = 50;
+constexpr double kFactorBetweenQuotes = 100;
 
 // Each step reads its field afresh, so it sees what an earlier step wrote.
-void formatField(Fields& fields, Field field, std::u16string_view pattern) {
+void formatField(Fields& fields, Field field, Pattern pattern) {
   fields.setText(field, numeric::format(fields.text(field), pattern));
 }
 
@@ -24,30 +32,34 @@ void applyPercentRule(Fields& fields, Field field) {
   if (numeric::lastChar(text) != u"%") {
     fields.setText(field, numeric::toText((Dbl(numeric::toDouble(text)) / 100).value()));
   }
-  formatField(fields, field, u"###%");
+  formatField(fields, field, Pattern::Percent);
 }
 
 }  // namespace
 
 void normalizeInputs(Fields& fields) {
-  formatField(fields, Field::口座残高text, u"#,###,###.00");
-  formatField(fields, Field::現在のUSDJYPレートtext, u"#0.000");
+  formatField(fields, Field::口座残高text, kAmountPattern);
+  formatField(fields, Field::現在のUSDJYPレートtext, Pattern::Plain3);
   applyPercentRule(fields, Field::購入比率text);
   applyPercentRule(fields, Field::強制ロスカット証拠金維持率text);
   rescaleTradeRate(fields);
 }
 
-// A rate typed on the other pair kind's scale moves by a factor of 100, once per call;
-// the new value reaches the pattern through its 15-digit text.
+// Once per call, so a rate still out of range moves again at the next; the new value
+// reaches the pattern through its 15-digit text.
 void rescaleTradeRate(Fields& fields) {
   constexpr Field kRate = Field::現在の取引通貨レートtext;
   const double rate = numeric::toDouble(fields.text(kRate));
-  if (fields.text(Field::取引通貨Combo) == u"ドルストレート") {
-    if (rate > 50) fields.setText(kRate, numeric::toText((Dbl(rate) / 100).value()));
-    formatField(fields, kRate, u"#0.00000");
+  if (fields.text(Field::取引通貨Combo) == kDollarStraight) {
+    if (rate > kHighestDollarQuotedRate) {
+      fields.setText(kRate, numeric::toText((Dbl(rate) / kFactorBetweenQuotes).value()));
+    }
+    formatField(fields, kRate, Pattern::Plain5);
   } else {
-    if (rate < 10) fields.setText(kRate, numeric::toText((Dbl(rate) * 100).value()));
-    formatField(fields, kRate, u"#0.000");
+    if (rate < kLowestYenQuotedRate) {
+      fields.setText(kRate, numeric::toText((Dbl(rate) * kFactorBetweenQuotes).value()));
+    }
+    formatField(fields, kRate, Pattern::Plain3);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "calc/position_sizing.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -15,13 +17,11 @@ using numeric::Currency;
 using numeric::cur;
 using numeric::dbl;
 using numeric::Dbl;
-using numeric::format;
+using numeric::Pattern;
 using F = Field;
+using S = Statement;
 
 namespace {
-
-constexpr std::u16string_view kYen = u"円";
-constexpr std::u16string_view kDollarQuoted = u"ドルストレート";
 
 // Every value starts at 0 or the empty text; a failed statement leaves its target as it was.
 struct Inputs {
@@ -48,111 +48,152 @@ struct Results {
   Currency lossCutRateSell;
 };
 
+// What follows the number in an output field.
+enum class Suffix { None, AccountKind, Pips };
+
+// Each statement that writes a result: the field, its display pattern and its suffix.
+struct Output {
+  Statement statement;
+  Field field;
+  Pattern pattern;
+  Suffix suffix;
+};
+
+constexpr std::array<Output, 10> kOutputs{{
+    {S::ShowLot, F::オーダーの適正ロットtext, Pattern::Plain2, Suffix::None},
+    {S::ShowMargin, F::ポジション必要証拠金text, kAmountPattern, Suffix::AccountKind},
+    {S::ShowEffectiveMargin, F::オーダー時の有効証拠金text, kAmountPattern, Suffix::AccountKind},
+    {S::ShowPipValue, F::PIPSあたりの損益額text, kAmountPattern, Suffix::AccountKind},
+    {S::ShowAllowableLoss, F::許容含み損text, kAmountPattern, Suffix::AccountKind},
+    {S::ShowPipsToLossCut, F::ロスカットまでの余力PIPStext, Pattern::Grouped1, Suffix::Pips},
+    {S::ShowBuyRateDollarQuoted, F::ロスカット到達レート買text, Pattern::Plain5, Suffix::None},
+    {S::ShowSellRateDollarQuoted, F::ロスカット到達レート売text, Pattern::Plain5, Suffix::None},
+    {S::ShowBuyRateYenQuoted, F::ロスカット到達レート買text, Pattern::Plain2, Suffix::None},
+    {S::ShowSellRateYenQuoted, F::ロスカット到達レート売text, Pattern::Plain2, Suffix::None},
+}};
+
+// The account kind is whatever text its combo held when it was read.
+std::u16string_view suffixText(Suffix suffix, const Inputs& in) {
+  switch (suffix) {
+    case Suffix::AccountKind: return in.accountKind;
+    case Suffix::Pips: return u"PIPS";
+    case Suffix::None: break;
+  }
+  return {};
+}
+
 Inputs readInputs(const Fields& fields, Statements& run) {
   Inputs in;
   auto text = [&](F field) { return fields.text(field); };
-  run.read(4, F::口座残高text, [&] { in.balance = numeric::toCurrency(text(F::口座残高text)); });
-  run(5, [&] { in.accountKind = text(F::口座種別Combo); });
-  run(6, [&] { in.tradeKind = text(F::取引通貨Combo); });
-  run.read(7, F::現在のUSDJYPレートtext,
+  auto percentage = [&](F field) { return numeric::removePercent(text(field)); };
+  run.read(S::ReadBalance, F::口座残高text,
+           [&] { in.balance = numeric::toCurrency(text(F::口座残高text)); });
+  run(S::ReadAccountKind, [&] { in.accountKind = text(F::口座種別Combo); });
+  run(S::ReadTradeKind, [&] { in.tradeKind = text(F::取引通貨Combo); });
+  run.read(S::ReadUsdJpyRate, F::現在のUSDJYPレートtext,
            [&] { in.usdJpyRate = numeric::toCurrency(text(F::現在のUSDJYPレートtext)); });
-  run.read(8, F::現在の取引通貨レートtext,
+  run.read(S::ReadTradeRate, F::現在の取引通貨レートtext,
            [&] { in.tradeRate = numeric::toCurrency(text(F::現在の取引通貨レートtext)); });
-  run(9, [&] { in.unitText = text(F::通貨単位Combo); });
-  run.read(10, F::レバレッジtext, [&] { in.leverage = numeric::toLong(text(F::レバレッジtext)); });
-  run.read(11, F::購入比率text, [&] {
-    in.buyRatio = numeric::toLong(numeric::removePercent(text(F::購入比率text)));
-  });
-  run.read(12, F::運用オーダー数text,
+  run(S::ReadUnitText, [&] { in.unitText = text(F::通貨単位Combo); });
+  run.read(S::ReadLeverage, F::レバレッジtext,
+           [&] { in.leverage = numeric::toLong(text(F::レバレッジtext)); });
+  run.read(S::ReadBuyRatio, F::購入比率text,
+           [&] { in.buyRatio = numeric::toLong(percentage(F::購入比率text)); });
+  run.read(S::ReadOrderCount, F::運用オーダー数text,
            [&] { in.orderCount = numeric::toLong(text(F::運用オーダー数text)); });
-  run.read(13, F::強制ロスカット証拠金維持率text, [&] {
-    in.lossCutRatio = numeric::toLong(numeric::removePercent(text(F::強制ロスカット証拠金維持率text)));
-  });
+  run.read(S::ReadLossCutRatio, F::強制ロスカット証拠金維持率text,
+           [&] { in.lossCutRatio = numeric::toLong(percentage(F::強制ロスカット証拠金維持率text)); });
   return in;
 }
 
 }  // namespace
 
+// Double chains run strictly left to right, brackets marking the only grouping; each ends
+// in Cur (times 10^4, ties to even) and is stored as Currency before the next statement.
 void showPositionSize(Fields& fields, Statements& run) {
   const Inputs in = readInputs(fields, run);
-  Results out;
-  const bool yen = in.accountKind == kYen;
-  const bool dollarQuoted = in.tradeKind == kDollarQuoted;
-  // The lot size text is read anew at each use.
+  Results r;
+  const bool yen = in.accountKind == kYenAccount;
+  const bool dollarQuoted = in.tradeKind == kDollarStraight;
+  // The unit text is read anew at each of its uses.
   auto unit = [&] { return Dbl(numeric::toDouble(in.unitText)); };
   // Writing a result is a statement of its own, formatting included.
-  auto show = [&](int number, F field, auto makeText) {
-    run(number, [&] { fields.setText(field, makeText()); });
+  auto show = [&](Statement statement, const Currency& value) {
+    const Output& out = *std::ranges::find(kOutputs, statement, &Output::statement);
+    run(statement, [&] {
+      fields.setText(out.field, numeric::format(value, out.pattern) += suffixText(out.suffix, in));
+    });
   };
-  // Double chains run strictly left to right; each ends in Cur: times 10,000, ties to even.
 
-  // The lot of one order.
-  run(14, [&] { out.orderLot = in.balance * numeric::fromLong(in.leverage); });
-  run(15, [&] {
-    out.orderLot = cur(dbl(out.orderLot) / unit() / dbl(in.tradeRate) * dbl(in.buyRatio) / 100 /
-                       dbl(in.orderCount));
+  run(S::LotFromBalance, [&] { r.orderLot = in.balance * numeric::fromLong(in.leverage); });
+  run(S::LotPerOrder, [&] {
+    r.orderLot = cur(dbl(r.orderLot) / unit() / dbl(in.tradeRate) * dbl(in.buyRatio) / 100 /
+                     dbl(in.orderCount));
   });
-  run.when(16, [&] { return yen; },
-           [&] { run(17, [&] { out.orderLot = cur(dbl(out.orderLot) / dbl(in.usdJpyRate)); }); });
-  run.when(18, [&] { return dollarQuoted; },
-           [&] { run(19, [&] { out.orderLot = cur(dbl(out.orderLot) / 100); }); });
-  // The minimum lot applies to the stored four-decimal value.
-  run.when(20, [&] { return std::is_gt(numeric::compare(0.01, out.orderLot)); },
-           [&] { run(21, [&] { out.orderLot = cur(0.01); }); });
-  show(22, F::オーダーの適正ロットtext, [&] { return format(out.orderLot, u"#0.00"); });
+  run.when(S::IfYenAccountLot, [&] { return yen; }, [&] {
+    run(S::LotInDollars, [&] { r.orderLot = cur(dbl(r.orderLot) / dbl(in.usdJpyRate)); });
+  });
+  run.when(S::IfDollarQuotedLot, [&] { return dollarQuoted; }, [&] {
+    run(S::LotOfDollarQuote, [&] { r.orderLot = cur(dbl(r.orderLot) / 100); });
+  });
+  // The smallest lot, compared with the stored four-decimal value.
+  run.when(S::IfBelowMinimumLot, [&] { return std::is_gt(numeric::compare(0.01, r.orderLot)); },
+           [&] { run(S::MinimumLot, [&] { r.orderLot = cur(0.01); }); });
+  show(S::ShowLot, r.orderLot);
 
-  // The margin the position needs; pairs quoted against the yen take 100, not the rate.
+  // Pairs quoted against the yen take 100 where dollar-quoted ones take the rate.
   run.when(
-      23, [&] { return dollarQuoted; },
+      S::IfDollarQuotedMargin, [&] { return dollarQuoted; },
       [&] {
-        run(24, [&] {
-          out.requiredMargin = cur(dbl(out.orderLot) * (unit() * dbl(in.tradeRate) / dbl(in.leverage)));
+        run(S::MarginDollarQuoted, [&] {
+          r.requiredMargin = cur(dbl(r.orderLot) * (unit() * dbl(in.tradeRate) / dbl(in.leverage)));
         });
       },
       [&] {
-        run(25, [&] {
-          out.requiredMargin = cur(dbl(out.orderLot) * (unit() * 100 / dbl(in.leverage)));
+        run(S::MarginYenQuoted, [&] {
+          r.requiredMargin = cur(dbl(r.orderLot) * (unit() * 100 / dbl(in.leverage)));
         });
       });
-  // Currency product: exact, rounded to four decimals, ties to even.
-  run.when(26, [&] { return yen; },
-           [&] { run(27, [&] { out.requiredMargin = out.requiredMargin * in.usdJpyRate; }); });
-  // Exact integer product.
-  run.when(28, [&] { return dollarQuoted; },
-           [&] { run(29, [&] { out.requiredMargin = out.requiredMargin * std::int16_t{100}; }); });
-  show(30, F::ポジション必要証拠金text, [&] { return format(out.requiredMargin, u"#,###,###.00") + in.accountKind; });
-
-  run(31, [&] { out.effectiveMargin = in.balance - out.requiredMargin; });
-  show(32, F::オーダー時の有効証拠金text, [&] { return format(out.effectiveMargin, u"#,###,###.00") + in.accountKind; });
-
-  run(33, [&] { out.pipValue = cur(dbl(out.orderLot) * (unit() * 0.01)); });
-  run.when(34, [&] { return yen; },
-           [&] { run(35, [&] { out.pipValue = out.pipValue * in.usdJpyRate; }); });
-  show(36, F::PIPSあたりの損益額text, [&] { return format(out.pipValue, u"#,###,###.00") + in.accountKind; });
-
-  run(37, [&] {
-    out.allowableLoss =
-        in.balance - cur(dbl(out.requiredMargin) * (dbl(in.lossCutRatio) / 100));
+  // Currency product: exact, then rounded to four decimals, ties to even.
+  run.when(S::IfYenAccountMargin, [&] { return yen; }, [&] {
+    run(S::MarginInYen, [&] { r.requiredMargin = r.requiredMargin * in.usdJpyRate; });
   });
-  show(38, F::許容含み損text, [&] { return format(out.allowableLoss, u"#,###,###.00") + in.accountKind; });
+  // Exact integer product.
+  run.when(S::IfDollarQuotedMarginScale, [&] { return dollarQuoted; }, [&] {
+    run(S::MarginTimes100, [&] { r.requiredMargin = r.requiredMargin * std::int16_t{100}; });
+  });
+  show(S::ShowMargin, r.requiredMargin);
+  run(S::EffectiveMargin, [&] { r.effectiveMargin = in.balance - r.requiredMargin; });
+  show(S::ShowEffectiveMargin, r.effectiveMargin);
 
-  run(39, [&] { out.pipsToLossCut = cur(dbl(out.allowableLoss) / dbl(out.pipValue)); });
-  show(40, F::ロスカットまでの余力PIPStext, [&] { return format(out.pipsToLossCut, u"#,###,###.0") + u"PIPS"; });
+  run(S::PipValue, [&] { r.pipValue = cur(dbl(r.orderLot) * (unit() * 0.01)); });
+  run.when(S::IfYenAccountPipValue, [&] { return yen; }, [&] {
+    run(S::PipValueInYen, [&] { r.pipValue = r.pipValue * in.usdJpyRate; });
+  });
+  show(S::ShowPipValue, r.pipValue);
+  run(S::AllowableLoss, [&] {
+    r.allowableLoss = in.balance - cur(dbl(r.requiredMargin) * (dbl(in.lossCutRatio) / 100));
+  });
+  show(S::ShowAllowableLoss, r.allowableLoss);
+  run(S::PipsToLossCut, [&] { r.pipsToLossCut = cur(dbl(r.allowableLoss) / dbl(r.pipValue)); });
+  show(S::ShowPipsToLossCut, r.pipsToLossCut);
 
-  // A pip is 0.01 of a yen-quoted rate and 0.0001 of a dollar-quoted one.
+  // The two factors 0.01 of a dollar-quoted pip apply one after the other.
   run.when(
-      41, [&] { return dollarQuoted; },
+      S::IfDollarQuotedRates, [&] { return dollarQuoted; },
       [&] {
-        run(42, [&] { out.lossCutRateBuy = in.tradeRate - cur(dbl(out.pipsToLossCut) * 0.01 * 0.01); });
-        run(43, [&] { out.lossCutRateSell = in.tradeRate + cur(dbl(out.pipsToLossCut) * 0.01 * 0.01); });
-        show(44, F::ロスカット到達レート買text, [&] { return format(out.lossCutRateBuy, u"#0.00000"); });
-        show(45, F::ロスカット到達レート売text, [&] { return format(out.lossCutRateSell, u"#0.00000"); });
+        const auto distance = [&] { return cur(dbl(r.pipsToLossCut) * 0.01 * 0.01); };
+        run(S::BuyRateDollarQuoted, [&] { r.lossCutRateBuy = in.tradeRate - distance(); });
+        run(S::SellRateDollarQuoted, [&] { r.lossCutRateSell = in.tradeRate + distance(); });
+        show(S::ShowBuyRateDollarQuoted, r.lossCutRateBuy);
+        show(S::ShowSellRateDollarQuoted, r.lossCutRateSell);
       },
       [&] {
-        run(46, [&] { out.lossCutRateBuy = in.tradeRate - cur(dbl(out.pipsToLossCut) * 0.01); });
-        run(47, [&] { out.lossCutRateSell = in.tradeRate + cur(dbl(out.pipsToLossCut) * 0.01); });
-        show(48, F::ロスカット到達レート買text, [&] { return format(out.lossCutRateBuy, u"#0.00"); });
-        show(49, F::ロスカット到達レート売text, [&] { return format(out.lossCutRateSell, u"#0.00"); });
+        const auto distance = [&] { return cur(dbl(r.pipsToLossCut) * 0.01); };
+        run(S::BuyRateYenQuoted, [&] { r.lossCutRateBuy = in.tradeRate - distance(); });
+        run(S::SellRateYenQuoted, [&] { r.lossCutRateSell = in.tradeRate + distance(); });
+        show(S::ShowBuyRateYenQuoted, r.lossCutRateBuy);
+        show(S::ShowSellRateYenQuoted, r.lossCutRateSell);
       });
 }
 

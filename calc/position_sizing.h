@@ -5,8 +5,9 @@
 
 namespace calc {
 
-// Reads the ten inputs and computes and shows the eight results: statements 4 to 49 of
-// the click, each under the runner's continuation.
+// Reads the ten inputs, then computes and shows the eight results: the statements from
+// kFirstReading to kLastResult, each under the runner's continuation. Every result field
+// is written, with the value its statements left (0 where they all failed).
 void showPositionSize(Fields& fields, Statements& run);
 
 }  // namespace calc

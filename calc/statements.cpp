@@ -2,9 +2,9 @@
 
 namespace calc {
 
-bool Statements::anyFailedIn(int first, int last) const {
-  for (int number = first; number <= last; ++number) {
-    if (failed(number)) return true;
+bool Statements::anyFailedIn(Statement first, Statement last) const {
+  for (std::size_t number = index(first); number <= index(last); ++number) {
+    if (failed_.test(number)) return true;
   }
   return false;
 }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "calc/fields.h"
+#include "calc/statement_list.h"
 #include "numeric/numeric_error.h"
 
 namespace calc {
@@ -16,66 +17,66 @@ namespace calc {
 // read as numbers, for the rule that withholds results computed from nothing.
 class Statements {
  public:
-  static constexpr int kMaxNumber = 50;
-
   template <class Body>
-  void operator()(int number, Body&& body) {
+  void operator()(Statement statement, Body&& body) {
     try {
       std::forward<Body>(body)();
     } catch (const std::exception&) {
-      recordFailure(number);
+      recordFailure(statement);
     }
   }
 
   // Reads an input; a type mismatch there marks the field as unreadable.
   template <class Body>
-  void read(int number, Field field, Body&& body) {
+  void read(Statement statement, Field field, Body&& body) {
     try {
       std::forward<Body>(body)();
     } catch (const std::exception& error) {
-      recordFailure(number);
+      recordFailure(statement);
       if (kindOf(error) == numeric::ErrorKind::TypeMismatch) unreadable_.set(index(field));
     }
   }
 
   // If test Then: a test that raises counts as true, so the then-part runs.
   template <class Test, class Then>
-  void when(int number, Test&& test, Then&& then) {
-    if (holds(number, std::forward<Test>(test))) std::forward<Then>(then)();
+  void when(Statement test, Test&& holds, Then&& then) {
+    if (passes(test, std::forward<Test>(holds))) std::forward<Then>(then)();
   }
 
   // If test Then Else: after the then-part, failed or not, the else-part is skipped.
   template <class Test, class Then, class Else>
-  void when(int number, Test&& test, Then&& then, Else&& otherwise) {
-    if (holds(number, std::forward<Test>(test))) {
+  void when(Statement test, Test&& holds, Then&& then, Else&& otherwise) {
+    if (passes(test, std::forward<Test>(holds))) {
       std::forward<Then>(then)();
     } else {
       std::forward<Else>(otherwise)();
     }
   }
 
-  bool failed(int number) const { return failed_.test(static_cast<std::size_t>(number)); }
-  bool anyFailedIn(int first, int last) const;
+  bool failed(Statement statement) const { return failed_.test(index(statement)); }
+  // Whether any statement from `first` to `last`, both included, failed.
+  bool anyFailedIn(Statement first, Statement last) const;
   bool unreadable(Field field) const { return unreadable_.test(index(field)); }
 
  private:
   template <class Test>
-  bool holds(int number, Test&& test) {
+  bool passes(Statement test, Test&& holds) {
     try {
-      return std::forward<Test>(test)();
+      return std::forward<Test>(holds)();
     } catch (const std::exception&) {
-      recordFailure(number);
+      recordFailure(test);
       return true;
     }
   }
 
   static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
+  static std::size_t index(Statement statement) { return static_cast<std::size_t>(statement); }
   // The kind of a numeric error; nothing for any other failure (a field that could not be
   // read or written, a procedure that failed for another reason).
   static std::optional<numeric::ErrorKind> kindOf(const std::exception& error);
-  void recordFailure(int number) { failed_.set(static_cast<std::size_t>(number)); }
+  void recordFailure(Statement statement) { failed_.set(index(statement)); }
 
-  std::bitset<kMaxNumber + 1> failed_;
+  std::bitset<kStatementCount + 1> failed_;  // by statement number; 0 is no statement
   std::bitset<kFieldCount> unreadable_;
 };
 

@@ -5,44 +5,33 @@
 #include <string>
 
 #include "calc/input_checks.h"
-#include "numeric/numeric_error.h"
 #include "numeric/text_conversion.h"
 
 namespace calc {
 namespace {
 
-constexpr int kRule = 50;
-constexpr int kFirstReading = 4;
-constexpr int kLastResult = 49;
+// The rule closes the check sequence.
+constexpr Statement kRule = Statement::CheckSequence;
 
 bool isItem(Field combo, const std::u16string& text) {
   const auto items = comboItems(combo);
   return std::find(items.begin(), items.end(), text) != items.end();
 }
 
-// The lot size may be any number, not only an item: a trader may type 100000.
-bool isNumber(const std::u16string& text) {
-  try {
-    numeric::toDouble(text);
-    return true;
-  } catch (const numeric::NumericError& error) {
-    return error.kind() != numeric::ErrorKind::TypeMismatch;
-  }
-}
-
 bool faulty(Field input, const Fields& fields, const Statements& run) {
   switch (input) {
     case Field::口座種別Combo:
     case Field::取引通貨Combo: return !isItem(input, fields.text(input));
-    case Field::通貨単位Combo: return !isNumber(fields.text(input));
+    // Any number of units, not only an item: a trader may type 100000. A number too large
+    // to compute with is left to the statements that fail on it.
+    case Field::通貨単位Combo: return !numeric::isNumber(fields.text(input));
     default: return run.unreadable(input);
   }
 }
 
 std::optional<std::u16string_view> firstFault(const Fields& fields, const Statements& run) {
   for (Field field : allFields()) {
-    if (askFor(field).empty()) continue;  // not an input
-    if (faulty(field, fields, run)) return askFor(field);
+    if (isInput(field) && faulty(field, fields, run)) return askFor(field);
   }
   if (run.anyFailedIn(kFirstReading, kLastResult)) return u"入力された数値では計算できません";
   return std::nullopt;

@@ -10,6 +10,7 @@ namespace {
 
 using calc::Field;
 using calc::Statements;
+using S = calc::Statement;
 using numeric::ErrorKind;
 using numeric::NumericError;
 
@@ -18,23 +19,23 @@ using numeric::NumericError;
 TEST(Statements, FailingStatementStoresNothingAndTheRunGoesOn) {
   Statements run;
   int value = 7;
-  run(14, [&] { value = (raise(ErrorKind::Overflow), 1); });
+  run(S::LotFromBalance, [&] { value = (raise(ErrorKind::Overflow), 1); });
   int next = 0;
-  run(15, [&] { next = 2; });
+  run(S::LotPerOrder, [&] { next = 2; });
   EXPECT_EQ(value, 7);
   EXPECT_EQ(next, 2);
-  EXPECT_TRUE(run.failed(14));
-  EXPECT_FALSE(run.failed(15));
-  EXPECT_TRUE(run.anyFailedIn(4, 49));
-  EXPECT_FALSE(run.anyFailedIn(15, 49));
+  EXPECT_TRUE(run.failed(S::LotFromBalance));
+  EXPECT_FALSE(run.failed(S::LotPerOrder));
+  EXPECT_TRUE(run.anyFailedIn(calc::kFirstReading, calc::kLastResult));
+  EXPECT_FALSE(run.anyFailedIn(S::LotPerOrder, calc::kLastResult));
 }
 
 TEST(Statements, FailingTestEntersTheThenPart) {
   Statements run;
   bool thenRan = false;
-  run.when(16, [&]() -> bool { raise(ErrorKind::TypeMismatch); }, [&] { thenRan = true; });
+  run.when(S::IfYenAccountLot, [&]() -> bool { raise(ErrorKind::TypeMismatch); }, [&] { thenRan = true; });
   EXPECT_TRUE(thenRan);
-  EXPECT_TRUE(run.failed(16));
+  EXPECT_TRUE(run.failed(S::IfYenAccountLot));
 }
 
 TEST(Statements, ElseIsSkippedAfterAThenPartThatFailed) {
@@ -57,14 +58,14 @@ TEST(Statements, ElseIsSkippedAfterAThenPartThatFailed) {
     bool thenRan = false;
     bool elseRan = false;
     run.when(
-        23,
+        S::IfDollarQuotedMargin,
         [&] {
           if (c.testRaises) raise(ErrorKind::Overflow);
           return c.testValue;
         },
         [&] {
           thenRan = true;
-          run(24, [&] { if (c.thenRaises) raise(ErrorKind::DivisionByZero); });
+          run(S::MarginDollarQuoted, [&] { if (c.thenRaises) raise(ErrorKind::DivisionByZero); });
         },
         [&] { elseRan = true; });
     EXPECT_EQ(thenRan, c.thenRuns) << c.testRaises << c.testValue << c.thenRaises;
@@ -74,17 +75,17 @@ TEST(Statements, ElseIsSkippedAfterAThenPartThatFailed) {
 
 TEST(Statements, OnlyATypeMismatchMakesAnInputUnreadable) {
   Statements run;
-  run.read(4, Field::口座残高text, [] { raise(ErrorKind::TypeMismatch); });
-  run.read(7, Field::現在のUSDJYPレートtext, [] { raise(ErrorKind::Overflow); });
-  run.read(8, Field::現在の取引通貨レートtext, [] {});
+  run.read(S::ReadBalance, Field::口座残高text, [] { raise(ErrorKind::TypeMismatch); });
+  run.read(S::ReadUsdJpyRate, Field::現在のUSDJYPレートtext, [] { raise(ErrorKind::Overflow); });
+  run.read(S::ReadTradeRate, Field::現在の取引通貨レートtext, [] {});
   // Any other failure still fails the statement: the click must never end early.
-  run.read(10, Field::レバレッジtext, [] { throw std::runtime_error("field lost"); });
+  run.read(S::ReadLeverage, Field::レバレッジtext, [] { throw std::runtime_error("field lost"); });
   EXPECT_TRUE(run.unreadable(Field::口座残高text));
   EXPECT_FALSE(run.unreadable(Field::現在のUSDJYPレートtext));
   EXPECT_FALSE(run.unreadable(Field::現在の取引通貨レートtext));
   EXPECT_FALSE(run.unreadable(Field::レバレッジtext));
-  EXPECT_TRUE(run.failed(4) && run.failed(7) && run.failed(10));
-  EXPECT_FALSE(run.failed(8));
+  EXPECT_TRUE(run.failed(S::ReadBalance) && run.failed(S::ReadUsdJpyRate) && run.failed(S::ReadLeverage));
+  EXPECT_FALSE(run.failed(S::ReadTradeRate));
 }
 
 }  // namespace
