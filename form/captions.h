@@ -7,17 +7,18 @@
 
 namespace form {
 
-// A caption label: its name, the caption the user reads, and the field it names.
+// A caption label: the field it names, the label's own name, and the caption the user
+// reads (also the name a screen reader gives the field).
 struct Caption {
+  calc::Field field;
   std::u16string_view label;
   std::u16string_view caption;
-  calc::Field field;
 };
 
 // The eighteen caption labels, input column then result column.
 std::span<const Caption> captions();
 
-// The row of one caption label; the label must be in the table.
-const Caption& captionOf(std::u16string_view label);
+// The caption label beside a field; every field but Label1 has one.
+const Caption& captionOf(calc::Field field);
 
 }  // namespace form

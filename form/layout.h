@@ -1,29 +1,49 @@
 #pragma once
 
+#include "calc/fields.h"
+
 #include <QRect>
 
 #include <span>
-#include <string_view>
+#include <variant>
 
 namespace form {
 
-// Where an element sits, in twips from the top-left corner of the window's client area.
-struct Placement {
-  std::u16string_view element;  // the objectName
+// The elements that hold no field's text: the banner, the divider and the button.
+enum class Element { Image1, Line1, 計算 };
+
+// The caption label beside a field, which names it.
+struct CaptionOf {
+  calc::Field field;
+};
+
+// What a layout row places: a field, a caption label, or one of the other elements.
+using Placed = std::variant<calc::Field, CaptionOf, Element>;
+
+inline constexpr int kNoTabStop = -1;
+
+// A box in twips (1/1440 inch).
+struct Twips {
   int left;
   int top;
   int width;
   int height;
-  int tabIndex;  // -1: the element never takes the focus
 };
 
-// The window's client area, from the top-left corner of the screen.
-const Placement& windowPlacement();
+// Where an element sits, from the top-left corner of the window's client area.
+struct Placement {
+  Placed element;
+  Twips box;
+  int tabIndex;  // kNoTabStop: the element never takes the focus
+};
 
-// Every element of the window.
+// The window's client area where it opens, from the top-left corner of the screen.
+const Twips& windowBox();
+
+// Every element of the window, each once.
 std::span<const Placement> placements();
 
 // Twips to pixels at 96 dpi; Qt's high-DPI scaling takes it from there.
-QRect pixels(const Placement& placement);
+QRect pixels(const Twips& box);
 
 }  // namespace form

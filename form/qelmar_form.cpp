@@ -5,6 +5,7 @@
 #include "form/captions.h"
 #include "form/input_method_off_line_edit.h"
 #include "form/layout.h"
+#include "form/qt_text.h"
 #include "form/window_font.h"
 #include "numeric/numeric_error.h"
 
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <span>
+#include <variant>
 #include <vector>
 
 // The images live in this static library's resources, which the linker keeps only when
@@ -29,14 +31,12 @@ namespace {
 
 using calc::Field;
 
-QString qs(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+std::size_t index(Field field) { return static_cast<std::size_t>(field); }
 
 template <typename Widget>
 Widget* named(QWidget* form, std::u16string_view name) {
   auto* widget = new Widget(form);
-  widget->setObjectName(qs(name));
+  widget->setObjectName(qtText(name));
   return widget;
 }
 
@@ -54,41 +54,12 @@ QLabel* banner(QWidget* form) {
   return image;
 }
 
-QLabel* captionLabel(QWidget* form, std::u16string_view name) {
-  auto* label = named<QLabel>(form, name);
-  label->setTextFormat(Qt::PlainText);
-  label->setText(qs(captionOf(name).caption));
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  // Flat and opaque: window-text letters on the window background.
-  label->setAutoFillBackground(true);
-  label->setBackgroundRole(QPalette::Window);
-  label->setForegroundRole(QPalette::WindowText);
-  return label;
-}
-
-template <typename Box = QLineEdit>
-QLineEdit* textBox(QWidget* form, Field field) {
+template <typename Box>
+Box* textBoxOf(QWidget* form, Field field) {
   auto* box = named<Box>(form, calc::fieldName(field));
-  box->setText(qs(calc::startText(field)));
+  box->setText(qtText(calc::startText(field)));
   box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return box;
-}
-
-// Numbers are typed here: no input method may turn the keys into full-width text.
-QLineEdit* inputBox(QWidget* form, Field field) {
-  return textBox<InputMethodOffLineEdit>(form, field);
-}
-
-QComboBox* comboBox(QWidget* form, Field field) {
-  auto* combo = named<QComboBox>(form, calc::fieldName(field));
-  combo->setEditable(true);
-  // The handlers compare the text exactly, so Qt must not change it behind the user's
-  // back: no completion, and a typed text never becomes an item.
-  combo->setCompleter(nullptr);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setDuplicatesEnabled(false);
-  combo->setEditText(qs(calc::startText(field)));
-  return combo;
 }
 
 QFrame* divider(QWidget* form) {
@@ -98,14 +69,6 @@ QFrame* divider(QWidget* form) {
   line->setLineWidth(1);
   line->setForegroundRole(QPalette::WindowText);
   return line;
-}
-
-QLabel* messageLine(QWidget* form) {
-  auto* label = named<QLabel>(form, calc::fieldName(Field::Label1));
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(true);
-  return label;
 }
 
 QPushButton* calculateButton(QWidget* form) {
@@ -121,7 +84,7 @@ QPushButton* calculateButton(QWidget* form) {
 // keeps showing its prompt with nothing selected.
 void appendItems(QComboBox* combo, std::span<const std::u16string_view> items) {
   const QString shown = combo->currentText();
-  for (std::u16string_view item : items) combo->addItem(qs(item));
+  for (std::u16string_view item : items) combo->addItem(qtText(item));
   combo->setCurrentIndex(-1);
   combo->setEditText(shown);
 }
@@ -131,62 +94,111 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowMinimizeButtonHint |
                                          Qt::WindowCloseButtonHint;
 
+template <class... Cases>
+struct Overloaded : Cases... {
+  using Cases::operator()...;
+};
+
 }  // namespace
+
+template <typename Widget>
+Widget* QelmarForm::keep(Widget* widget, Field field) {
+  fieldWidgets_[index(field)] = widget;
+  return widget;
+}
+
+QLabel* QelmarForm::captionLabel(Field field) {
+  const Caption& caption = captionOf(field);
+  auto* label = named<QLabel>(this, caption.label);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(qtText(caption.caption));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Flat and opaque: window-text letters on the window background.
+  label->setAutoFillBackground(true);
+  label->setBackgroundRole(QPalette::Window);
+  label->setForegroundRole(QPalette::WindowText);
+  captionLabels_[index(field)] = label;
+  return label;
+}
+
+QLineEdit* QelmarForm::textBox(Field field) {
+  return keep(textBoxOf<QLineEdit>(this, field), field);
+}
+
+// Numbers are typed here: no input method may turn the keys into full-width text.
+QLineEdit* QelmarForm::inputBox(Field field) {
+  return keep(textBoxOf<InputMethodOffLineEdit>(this, field), field);
+}
+
+QComboBox* QelmarForm::comboBox(Field field) {
+  auto* combo = named<QComboBox>(this, calc::fieldName(field));
+  combo->setEditable(true);
+  // The handlers compare the text exactly, so Qt must not change it behind the user's
+  // back: no completion, and a typed text never becomes an item.
+  combo->setCompleter(nullptr);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->setDuplicatesEnabled(false);
+  combo->setEditText(qtText(calc::startText(field)));
+  return keep(combo, field);
+}
+
+QLabel* QelmarForm::messageLine() {
+  auto* label = named<QLabel>(this, calc::fieldName(Field::Label1));
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  return keep(label, Field::Label1);
+}
 
 QelmarForm::QelmarForm(QWidget* parent)
     : QWidget(parent, kWindowFlags),
       Image1(banner(inWindowFont(this))),
-      口座残高(captionLabel(this, u"口座残高")),
-      口座種別(captionLabel(this, u"口座種別")),
-      取引通貨(captionLabel(this, u"取引通貨")),
-      現在のUSDJYPレート(captionLabel(this, u"現在のUSDJYPレート")),
-      現在の取引通貨レート(captionLabel(this, u"現在の取引通貨レート")),
-      通貨単位(captionLabel(this, u"通貨単位")),
-      レバレッジ(captionLabel(this, u"レバレッジ")),
-      購入比率(captionLabel(this, u"購入比率")),
-      運用オーダー数(captionLabel(this, u"運用オーダー数")),
-      強制ロスカット証拠金維持率(captionLabel(this, u"強制ロスカット証拠金維持率")),
-      口座残高text(inputBox(this, Field::口座残高text)),
-      口座種別Combo(comboBox(this, Field::口座種別Combo)),
-      取引通貨Combo(comboBox(this, Field::取引通貨Combo)),
-      現在のUSDJYPレートtext(inputBox(this, Field::現在のUSDJYPレートtext)),
-      現在の取引通貨レートtext(inputBox(this, Field::現在の取引通貨レートtext)),
-      通貨単位Combo(comboBox(this, Field::通貨単位Combo)),
-      レバレッジtext(inputBox(this, Field::レバレッジtext)),
-      購入比率text(inputBox(this, Field::購入比率text)),
-      運用オーダー数text(inputBox(this, Field::運用オーダー数text)),
-      強制ロスカット証拠金維持率text(inputBox(this, Field::強制ロスカット証拠金維持率text)),
+      口座残高(captionLabel(Field::口座残高text)),
+      口座種別(captionLabel(Field::口座種別Combo)),
+      取引通貨(captionLabel(Field::取引通貨Combo)),
+      現在のUSDJYPレート(captionLabel(Field::現在のUSDJYPレートtext)),
+      現在の取引通貨レート(captionLabel(Field::現在の取引通貨レートtext)),
+      通貨単位(captionLabel(Field::通貨単位Combo)),
+      レバレッジ(captionLabel(Field::レバレッジtext)),
+      購入比率(captionLabel(Field::購入比率text)),
+      運用オーダー数(captionLabel(Field::運用オーダー数text)),
+      強制ロスカット証拠金維持率(captionLabel(Field::強制ロスカット証拠金維持率text)),
+      口座残高text(inputBox(Field::口座残高text)),
+      口座種別Combo(comboBox(Field::口座種別Combo)),
+      取引通貨Combo(comboBox(Field::取引通貨Combo)),
+      現在のUSDJYPレートtext(inputBox(Field::現在のUSDJYPレートtext)),
+      現在の取引通貨レートtext(inputBox(Field::現在の取引通貨レートtext)),
+      通貨単位Combo(comboBox(Field::通貨単位Combo)),
+      レバレッジtext(inputBox(Field::レバレッジtext)),
+      購入比率text(inputBox(Field::購入比率text)),
+      運用オーダー数text(inputBox(Field::運用オーダー数text)),
+      強制ロスカット証拠金維持率text(inputBox(Field::強制ロスカット証拠金維持率text)),
       Line1(divider(this)),
-      オーダーの適正ロット(captionLabel(this, u"オーダーの適正ロット")),
-      ポジション必要証拠金(captionLabel(this, u"ポジション必要証拠金")),
-      オーダー時の有効証拠金(captionLabel(this, u"オーダー時の有効証拠金")),
-      PIPSあたりの損益額(captionLabel(this, u"PIPSあたりの損益額")),
-      許容含み損(captionLabel(this, u"許容含み損")),
-      ロスカットまでの余力PIPS(captionLabel(this, u"ロスカットまでの余力PIPS")),
-      ロスカット到達レート買(captionLabel(this, u"ロスカット到達レート買")),
-      ロスカット到達レート売(captionLabel(this, u"ロスカット到達レート売")),
-      オーダーの適正ロットtext(textBox(this, Field::オーダーの適正ロットtext)),
-      ポジション必要証拠金text(textBox(this, Field::ポジション必要証拠金text)),
-      オーダー時の有効証拠金text(textBox(this, Field::オーダー時の有効証拠金text)),
-      PIPSあたりの損益額text(textBox(this, Field::PIPSあたりの損益額text)),
-      許容含み損text(textBox(this, Field::許容含み損text)),
-      ロスカットまでの余力PIPStext(textBox(this, Field::ロスカットまでの余力PIPStext)),
-      ロスカット到達レート買text(textBox(this, Field::ロスカット到達レート買text)),
-      ロスカット到達レート売text(textBox(this, Field::ロスカット到達レート売text)),
-      Label1(messageLine(this)),
+      オーダーの適正ロット(captionLabel(Field::オーダーの適正ロットtext)),
+      ポジション必要証拠金ポジション必要証拠金(captionLabel(Field::ポジション必要証拠金text)),
+      オーダー時の有効証拠金(captionLabel(Field::オーダー時の有効証拠金text)),
+      PIPSあたりの損益額(captionLabel(Field::PIPSあたりの損益額text)),
+      許容含み損(captionLabel(Field::許容含み損text)),
+      ロスカットまでの余力PIPS(captionLabel(Field::ロスカットまでの余力PIPStext)),
+      ロスカット到達レート買(captionLabel(Field::ロスカット到達レート買text)),
+      ロスカット到達レート売(captionLabel(Field::ロスカット到達レート売text)),
+      オーダーの適正ロットtext(textBox(Field::オーダーの適正ロットtext)),
+      ポジション必要証拠金text(textBox(Field::ポジション必要証拠金text)),
+      オーダー時の有効証拠金text(textBox(Field::オーダー時の有効証拠金text)),
+      PIPSあたりの損益額text(textBox(Field::PIPSあたりの損益額text)),
+      許容含み損text(textBox(Field::許容含み損text)),
+      ロスカットまでの余力PIPStext(textBox(Field::ロスカットまでの余力PIPStext)),
+      ロスカット到達レート買text(textBox(Field::ロスカット到達レート買text)),
+      ロスカット到達レート売text(textBox(Field::ロスカット到達レート売text)),
+      Label1(messageLine()),
       計算(calculateButton(this)) {
   setObjectName(QStringLiteral("Qelmar"));
   setWindowTitle(QStringLiteral("Qelmar"));
   setWindowIcon(QIcon(QStringLiteral(":/qelmar.png")));
 
-  for (Field field : calc::allFields()) {
-    fieldWidgets_[static_cast<std::size_t>(field)] =
-        findChild<QWidget*>(qs(calc::fieldName(field)), Qt::FindDirectChildrenOnly);
-  }
   // A screen reader names each field by the caption beside it.
   for (const Caption& caption : captions()) {
-    fieldWidgets_[static_cast<std::size_t>(caption.field)]->setAccessibleName(
-        qs(caption.caption));
+    fieldWidgets_[index(caption.field)]->setAccessibleName(qtText(caption.caption));
   }
 
   placeElements();
@@ -199,29 +211,43 @@ QelmarForm::QelmarForm(QWidget* parent)
           &QelmarForm::取引通貨Combo_Change);
 }
 
+QWidget* QelmarForm::widget(const Placed& element) const {
+  return std::visit(
+      Overloaded{
+          [&](Field field) -> QWidget* { return fieldWidgets_[index(field)]; },
+          [&](CaptionOf caption) -> QWidget* { return captionLabels_[index(caption.field)]; },
+          [&](Element other) -> QWidget* {
+            switch (other) {
+              case Element::Image1: return Image1;
+              case Element::Line1: return Line1;
+              case Element::計算: return 計算;
+            }
+            return nullptr;
+          },
+      },
+      element);
+}
+
 void QelmarForm::placeElements() {
-  const QRect client = pixels(windowPlacement());
+  const QRect client = pixels(windowBox());
   setFixedSize(client.size());
   setGeometry(client);
-  for (const Placement& row : placements()) {
-    findChild<QWidget*>(qs(row.element), Qt::FindDirectChildrenOnly)
-        ->setGeometry(pixels(row));
-  }
+  for (const Placement& row : placements()) widget(row.element)->setGeometry(pixels(row.box));
 }
 
 // Tab walks the stops by their tab index and wraps; the window opens on the first stop.
 void QelmarForm::orderFocus() {
   std::vector<Placement> stops;
   std::ranges::copy_if(placements(), std::back_inserter(stops),
-                       [](const Placement& row) { return row.tabIndex >= 0; });
+                       [](const Placement& row) { return row.tabIndex != kNoTabStop; });
   std::ranges::sort(stops, {}, &Placement::tabIndex);
   QWidget* previous = nullptr;
   for (const Placement& stop : stops) {
-    auto* widget = findChild<QWidget*>(qs(stop.element), Qt::FindDirectChildrenOnly);
-    if (previous != nullptr) setTabOrder(previous, widget);
-    previous = widget;
+    QWidget* next = widget(stop.element);
+    if (previous != nullptr) setTabOrder(previous, next);
+    previous = next;
   }
-  findChild<QWidget*>(qs(stops.front().element), Qt::FindDirectChildrenOnly)->setFocus();
+  widget(stops.front().element)->setFocus();
 }
 
 std::unique_ptr<QelmarForm> QelmarForm::open() {
@@ -253,7 +279,7 @@ void QelmarForm::取引通貨Combo_Change() {
 }
 
 std::u16string QelmarForm::text(Field field) const {
-  QWidget* widget = fieldWidgets_[static_cast<std::size_t>(field)];
+  QWidget* widget = fieldWidgets_[index(field)];
   if (auto* box = qobject_cast<QLineEdit*>(widget)) return box->text().toStdU16String();
   if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     return combo->currentText().toStdU16String();
@@ -262,7 +288,7 @@ std::u16string QelmarForm::text(Field field) const {
 }
 
 void QelmarForm::setText(Field field, std::u16string text) {
-  QWidget* widget = fieldWidgets_[static_cast<std::size_t>(field)];
+  QWidget* widget = fieldWidgets_[index(field)];
   const QString value = QString::fromStdU16String(text);
   if (auto* box = qobject_cast<QLineEdit*>(widget)) {
     box->setText(value);

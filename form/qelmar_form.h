@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/fields.h"
+#include "form/layout.h"
 
 #include <QWidget>
 
@@ -20,6 +21,10 @@ namespace form {
 // No Q_OBJECT: moc cannot read the Japanese enumerators of calc/fields.h, and the form
 // declares no signals or slots of its own.
 class QelmarForm final : public QWidget, public calc::Fields {
+  // Filled as the elements below are made, so they come first.
+  std::array<QWidget*, calc::kFieldCount> fieldWidgets_{};
+  std::array<QLabel*, calc::kFieldCount> captionLabels_{};  // by the field each one names
+
  public:
   explicit QelmarForm(QWidget* parent = nullptr);
 
@@ -31,6 +36,9 @@ class QelmarForm final : public QWidget, public calc::Fields {
 
   std::u16string text(calc::Field field) const override;
   void setText(calc::Field field, std::u16string text) override;
+
+  // The widget a layout row places: a field's box, a caption label, or another element.
+  QWidget* widget(const Placed& element) const;
 
   QLabel* const Image1;
 
@@ -59,7 +67,7 @@ class QelmarForm final : public QWidget, public calc::Fields {
   QFrame* const Line1;
 
   QLabel* const オーダーの適正ロット;
-  QLabel* const ポジション必要証拠金;
+  QLabel* const ポジション必要証拠金ポジション必要証拠金;
   QLabel* const オーダー時の有効証拠金;
   QLabel* const PIPSあたりの損益額;
   QLabel* const 許容含み損;
@@ -83,11 +91,16 @@ class QelmarForm final : public QWidget, public calc::Fields {
   void 計算_Click();
   void 取引通貨Combo_Change();
 
+  template <typename Widget>
+  Widget* keep(Widget* widget, calc::Field field);
+  QLabel* captionLabel(calc::Field field);
+  QLineEdit* textBox(calc::Field field);
+  QLineEdit* inputBox(calc::Field field);
+  QComboBox* comboBox(calc::Field field);
+  QLabel* messageLine();
+
   void placeElements();
   void orderFocus();
-
-  // The widget behind each calc::Field, in the enumeration's order.
-  std::array<QWidget*, calc::kFieldCount> fieldWidgets_{};
 };
 
 }  // namespace form

@@ -95,7 +95,8 @@ void WindowLayoutTest::elementGeometry_data() {
                             u"許容含み損"_s, u"ロスカットまでの余力PIPS"_s,
                             u"ロスカット到達レート買"_s, u"ロスカット到達レート売"_s};
   for (int i = 0; i < 8; ++i) {
-    row(results[i], 280, 64 + 16 * i, 150, 14);
+    // The margin's label carries its name twice.
+    row(i == 1 ? results[i] + results[i] : results[i], 280, 64 + 16 * i, 150, 14);
     row(results[i] + u"text"_s, 432, 64 + 16 * i, 113, 18);
   }
   row(u"Label1"_s, 280, 200, 153, 25);
@@ -154,7 +155,8 @@ void WindowLayoutTest::captions_data() {
   row(u"強制ロスカット証拠金維持率"_s, u"強制ロスカット証拠金維持率"_s,
       u"強制ロスカット証拠金維持率text"_s);
   row(u"オーダーの適正ロット"_s, u"1オーダーの適正ロット"_s, u"オーダーの適正ロットtext"_s);
-  row(u"ポジション必要証拠金"_s, u"ポジション必要証拠金"_s, u"ポジション必要証拠金text"_s);
+  row(u"ポジション必要証拠金ポジション必要証拠金"_s, u"ポジション必要証拠金"_s,
+      u"ポジション必要証拠金text"_s);
   row(u"オーダー時の有効証拠金"_s, u"余剰証拠金"_s, u"オーダー時の有効証拠金text"_s);
   row(u"PIPSあたりの損益額"_s, u"1PIPSあたりの損益額"_s, u"PIPSあたりの損益額text"_s);
   row(u"許容含み損"_s, u"許容含み損"_s, u"許容含み損text"_s);

@@ -11,6 +11,7 @@
 
 #include "calc/fields.h"
 #include "form/qelmar_form.h"
+#include "form/qt_text.h"
 #include "properties.h"
 
 using namespace Qt::StringLiterals;
@@ -21,10 +22,6 @@ namespace {
 const QString kCannotCompute = u"入力された数値では計算できません"_s;
 constexpr int kLongest = 32767;
 constexpr int kEveryInput = -1;
-
-QString qs(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int id(Field field) { return static_cast<int>(field); }
 Field fieldOf(int id) { return static_cast<Field>(id); }
@@ -48,7 +45,7 @@ void HostileWindowTest::paste_data() {
   QTest::addColumn<QString>("paste");
   QTest::addColumn<QStringList>("messages");
   const auto row = [](const char* what, int field, const QString& paste, const QStringList& messages) {
-    const QString where = field == kEveryInput ? u"every input"_s : qs(calc::fieldName(fieldOf(field)));
+    const QString where = field == kEveryInput ? u"every input"_s : form::qtText(calc::fieldName(fieldOf(field)));
     QTest::newRow((where + u' ' + QString::fromLatin1(what)).toUtf8().constData())
         << field << paste << messages;
   };
@@ -94,7 +91,7 @@ void HostileWindowTest::paste() {
   for (int input = 0; input < 10; ++input) {
     if (field != kEveryInput && input != field) continue;
     pasteInto(input, paste);
-    QCOMPARE(qs(form_->text(fieldOf(input))), paste);
+    QCOMPARE(form::qtText(form_->text(fieldOf(input))), paste);
   }
 
   QElapsedTimer timer;
@@ -103,13 +100,13 @@ void HostileWindowTest::paste() {
   QVERIFY2(timer.elapsed() < 1000, qPrintable(u"the click took %1 ms"_s.arg(timer.elapsed())));
   const std::string fault = qelmar_fuzz::clickStateFault(*form_);
   QVERIFY2(fault.empty(), fault.c_str());
-  const QString shown = qs(form_->text(Field::Label1));
+  const QString shown = form::qtText(form_->text(Field::Label1));
   QVERIFY2(messages.contains(shown), qPrintable(shown));
 }
 
 // Select all, then Ctrl+V, as a user pastes.
 void HostileWindowTest::pasteInto(int field, const QString& text) {
-  QWidget* widget = form_->findChild<QWidget*>(qs(calc::fieldName(fieldOf(field))));
+  QWidget* widget = form_->widget(fieldOf(field));
   auto* combo = qobject_cast<QComboBox*>(widget);
   QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget);
   QVERIFY(edit != nullptr);
