@@ -79,6 +79,23 @@ TEST(CalculateClick, WorkedExamplesShowEveryResultExactly) {
        {{u"0.01", u"1,000.00ドル", u"9,000.00ドル", u"10.00ドル", u"9,000.00ドル", u"900.0PIPS", u"91.00",
          u"109.00"},
         u""}},
+      // Converted to yen (a rounded Currency product) before the exact x100: the other
+      // order rounds 12,406.725 up.
+      {"the yen margin of a dollar-quoted pair",
+       {{Field::口座種別Combo, u"円"}, {Field::取引通貨Combo, u"ドルストレート"}, {Field::通貨単位Combo, u"10000"},
+        {Field::現在のUSDJYPレートtext, u"100.5"}, {Field::現在の取引通貨レートtext, u"1.2345"}},
+       {{u"0.01", u"12,406.72円", u"-2,406.72円", u"100.50円", u"-2,406.72円", u"-23.9PIPS", u"1.23690",
+         u"1.23210"},
+        u""}},
+      // The ratio becomes a fraction before it meets the margin: m x (r / 100), not m x r / 100.
+      {"the loss-cut ratio applied as a fraction",
+       {{Field::口座残高text, u"1344925.25"}, {Field::口座種別Combo, u"円"}, {Field::取引通貨Combo, u"クロス円"},
+        {Field::通貨単位Combo, u"10000"}, {Field::レバレッジtext, u"3"}, {Field::購入比率text, u"30"},
+        {Field::強制ロスカット証拠金維持率text, u"110"}, {Field::現在の取引通貨レートtext, u"101.161"},
+        {Field::現在のUSDJYPレートtext, u"136.299"}},
+       {{u"0.01", u"454,330.00円", u"890,595.25円", u"136.30円", u"845,162.25円", u"6,200.8PIPS", u"39.15",
+         u"163.17"},
+        u""}},
   };
   for (const ClickCase& c : cases) expectShown(click(c.edits), c.expected, c.name);
 }
@@ -114,10 +131,80 @@ TEST(CalculateClick, NoResultsStayFromAFailedCalculation) {
       {"units that are no number", {{Field::通貨単位Combo, u"abc"}}, u"通貨単位を選択してください"},
       {"units emptied", {{Field::通貨単位Combo, u""}}, u"通貨単位を選択してください"},
       {"units at the prompt", {{Field::通貨単位Combo, u"通貨単位を選択"}}, u"通貨単位を選択してください"},
+      {"units that are a number beyond the Double range",
+       {{Field::通貨単位Combo, u"1" + std::u16string(400, u'0')}}, kCannotCompute},
       {"a check row wins over the rule",
        {{Field::レバレッジtext, u""}, {Field::口座残高text, u"1.2.3"}}, u"レバレッジを半角数字で入力してください"},
   };
   for (const auto& c : cases) expectShown(click(chosenAnd(c.edits)), noResults(c.message), c.name);
+}
+
+// The ten inputs in window order, the way a trader types them.
+Edits typed(std::u16string balance, std::u16string_view account, std::u16string_view pair,
+            std::u16string usdJpyRate, std::u16string tradeRate, std::u16string units,
+            std::u16string leverage, std::u16string buyRatio, std::u16string orderCount,
+            std::u16string lossCutRatio) {
+  return {{Field::口座残高text, balance},         {Field::口座種別Combo, std::u16string(account)},
+          {Field::取引通貨Combo, std::u16string(pair)}, {Field::現在のUSDJYPレートtext, usdJpyRate},
+          {Field::現在の取引通貨レートtext, tradeRate}, {Field::通貨単位Combo, units},
+          {Field::レバレッジtext, leverage},         {Field::購入比率text, buyRatio},
+          {Field::運用オーダー数text, orderCount},  {Field::強制ロスカット証拠金維持率text, lossCutRatio}};
+}
+
+// No two inputs of a case are equal and none is 100, so a statement that reads the wrong
+// one of two inputs of a kind changes a text. Each of the first seven also sits where one
+// Double chain of position sizing, grouped any other way, rounds to another Currency.
+TEST(CalculateClick, AllDifferentInputsShowEveryTextExactly) {
+  const std::u16string_view yen = calc::kYenAccount, dollar = calc::kDollarAccount;
+  const std::u16string_view cross = calc::kCrossYen, straight = calc::kDollarStraight;
+  const ClickCase cases[] = {
+      {"yen account, cross pair",
+       typed(u"48765432.1", yen, cross, u"147.893", u"151.237", u"10000", u"25", u"7", u"3", u"85"),
+       {{u"0.13", u"752,479.58円", u"48,012,952.52円", u"1,881.20円", u"48,125,824.45円", u"25,582.5PIPS",
+         u"-104.59", u"407.06"}, u""}},
+      {"yen account, dollar-quoted pair",
+       typed(u"48765432.1", yen, straight, u"147.893", u"1.08457", u"10000", u"25", u"7", u"3", u"85"),
+       {{u"0.18", u"1,137,590.00円", u"47,627,842.10円", u"2,622.14円", u"47,798,480.60円", u"18,228.8PIPS",
+         u"-0.73830", u"2.90750"}, u""}},
+      {"dollar account, cross pair: the lot's chain",
+       typed(u"120361.41", dollar, cross, u"147.893", u"137.164", u"1000", u"5", u"10", u"9", u"85"),
+       {{u"0.05", u"974.00ドル", u"119,387.41ドル", u".49ドル", u"119,533.51ドル", u"245,448.7PIPS",
+         u"-2317.32", u"2591.65"}, u""}},
+      {"dollar account, dollar-quoted pair: the margin's chain",
+       typed(u"260383", dollar, straight, u"123.632", u"0.72225", u"1000", u"2", u"37", u"11", u"50"),
+       {{u"0.24", u"8,756.67ドル", u"251,626.33ドル", u"2.43ドル", u"256,004.67ドル", u"105,568.9PIPS",
+         u"-9.83470", u"11.27910"}, u""}},
+      {"typed units 50: the pip value's chain",
+       typed(u"132565.44", dollar, cross, u"155.902", u"105.347", u"50", u"2", u"93", u"12", u"75"),
+       {{u"3.90", u"9,752.25ドル", u"122,813.19ドル", u"1.95ドル", u"125,251.25ドル", u"64,218.2PIPS",
+         u"-536.84", u"747.53"}, u""}},
+      {"typed units 2.5: the cross pair's margin chain",
+       typed(u"20645042.8", yen, cross, u"149.079", u"191.472", u"2.5", u"20", u"7", u"4", u"50"),
+       {{u"101.26", u"188,689.84円", u"20,456,352.96円", u"377.38円", u"20,550,697.88円", u"54,456.4PIPS",
+         u"-353.09", u"736.04"}, u""}},
+      {"the minimum lot: the dollar-quoted pip's two factors",
+       typed(u"110364", dollar, straight, u"146.449", u"1.1585", u"10000", u"1", u"48", u"10", u"50"),
+       {{u"0.01", u"11,585.00ドル", u"98,779.00ドル", u"1.00ドル", u"104,571.50ドル", u"104,571.5PIPS",
+         u"-9.29860", u"11.61560"}, u""}},
+      {"margin above the balance",
+       typed(u"123456.78", yen, cross, u"147.893", u"151.237", u"10000", u"4", u"7", u"3", u"85"),
+       {{u"0.01", u"369,732.50円", u"-246,275.72円", u"147.89円", u"-190,815.85円", u"-1,290.2PIPS",
+         u"164.14", u"138.33"}, u""}},
+      // Failures at either end of the statements the sound-results rule looks at, and
+      // inside each branch of the loss-cut rates: no text computed around them may stand.
+      {"the balance overflows as it is read",
+       typed(u"99999999999999999999", yen, cross, u"147.893", u"151.237", u"10000", u"25", u"7", u"3", u"85"),
+       noResults(kCannotCompute)},
+      {"the yen-quoted sell rate overflows",
+       typed(u"345678.9", dollar, cross, u"147.893", u"922337203685477", u"1000", u"25", u"7", u"3", u"85"),
+       noResults(kCannotCompute)},
+      // Typed a hundredfold, the rate is brought down to the top of the Currency range.
+      {"the dollar-quoted buy rate overflows",
+       typed(u"100000000000", dollar, straight, u"147.893", u"92233720368547700", u"1", u"5000", u"7", u"3",
+             u"85"),
+       noResults(kCannotCompute)},
+  };
+  for (const ClickCase& c : cases) expectShown(click(c.edits), c.expected, c.name);
 }
 
 TEST(CalculateClick, APassingClickClearsTheLastMessage) {

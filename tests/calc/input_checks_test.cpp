@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -51,29 +50,31 @@ TEST(MyNumeric, AcceptsOnlyHalfWidthDigitsCommasPointsAndPercent) {
   }
 }
 
+// The seventeen rows in the order they run, each with an edit that fails it alone.
+const std::pair<Edits, std::u16string> kRowsInOrder[] = {
+    {{{Field::強制ロスカット証拠金維持率text, u""}}, u"強制ロスカット証拠金維持率を半角数字で入力してください"},
+    {{{Field::運用オーダー数text, u""}}, u"運用オーダー数を半角数字で入力してください"},
+    {{{Field::購入比率text, u""}}, u"購入比率を半角数字で入力してください"},
+    {{{Field::レバレッジtext, u""}}, u"レバレッジを半角数字で入力してください"},
+    {{{Field::通貨単位Combo, u"通貨単位を選択"}}, u"通貨単位を選択してください"},
+    {{{Field::現在の取引通貨レートtext, u""}}, u"現在の取引通貨レートを半角数字で入力してください"},
+    {{{Field::現在のUSDJYPレートtext, u""}}, u"現在のUSDJYPレートを半角数字で入力してください"},
+    {{{Field::取引通貨Combo, u"取引通貨を選択"}}, u"取引通貨を選択してください"},
+    {{{Field::口座種別Combo, u"口座種別を選択"}}, u"口座種別を選択してください"},
+    {{{Field::口座残高text, u""}}, u"口座残高を半角数字で入力してください"},
+    {{{Field::強制ロスカット証拠金維持率text, u"x"}}, u"強制ロスカット証拠金維持率に半角数字以外が入力されています"},
+    {{{Field::運用オーダー数text, u"x"}}, u"運用オーダー数に半角数字以外が入力されています"},
+    {{{Field::購入比率text, u"x"}}, u"購入比率に半角数字以外が入力されています"},
+    {{{Field::レバレッジtext, u"x"}}, u"レバレッジに半角数字以外が入力されています"},
+    {{{Field::現在の取引通貨レートtext, u"x"}}, u"現在の取引通貨レートに半角数字以外が入力されています"},
+    {{{Field::現在のUSDJYPレートtext, u"x"}}, u"現在のUSDJYPレートに半角数字以外が入力されています"},
+    {{{Field::口座残高text, u"x"}}, u"口座残高に半角数字以外が入力されています"},
+};
+
 TEST(InputChecks, EachRowPutsItsOwnMessage) {
-  const std::pair<Edits, std::u16string> cases[] = {
-      {{{Field::強制ロスカット証拠金維持率text, u""}}, u"強制ロスカット証拠金維持率を半角数字で入力してください"},
-      {{{Field::運用オーダー数text, u""}}, u"運用オーダー数を半角数字で入力してください"},
-      {{{Field::購入比率text, u""}}, u"購入比率を半角数字で入力してください"},
-      {{{Field::レバレッジtext, u""}}, u"レバレッジを半角数字で入力してください"},
-      {{{Field::通貨単位Combo, u"通貨単位を選択"}}, u"通貨単位を選択してください"},
-      {{{Field::現在の取引通貨レートtext, u""}}, u"現在の取引通貨レートを半角数字で入力してください"},
-      {{{Field::現在のUSDJYPレートtext, u""}}, u"現在のUSDJYPレートを半角数字で入力してください"},
-      {{{Field::取引通貨Combo, u"取引通貨を選択"}}, u"取引通貨を選択してください"},
-      {{{Field::口座種別Combo, u"口座種別を選択"}}, u"口座種別を選択してください"},
-      {{{Field::口座残高text, u""}}, u"口座残高を半角数字で入力してください"},
-      {{{Field::強制ロスカット証拠金維持率text, u"x"}}, u"強制ロスカット証拠金維持率に半角数字以外が入力されています"},
-      {{{Field::運用オーダー数text, u"x"}}, u"運用オーダー数に半角数字以外が入力されています"},
-      {{{Field::購入比率text, u"x"}}, u"購入比率に半角数字以外が入力されています"},
-      {{{Field::レバレッジtext, u"x"}}, u"レバレッジに半角数字以外が入力されています"},
-      {{{Field::現在の取引通貨レートtext, u"x"}}, u"現在の取引通貨レートに半角数字以外が入力されています"},
-      {{{Field::現在のUSDJYPレートtext, u"x"}}, u"現在のUSDJYPレートに半角数字以外が入力されています"},
-      {{{Field::口座残高text, u"x"}}, u"口座残高に半角数字以外が入力されています"},
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const MemoryFields fields = clickWith(cases[i].first);
-    EXPECT_EQ(fields.text(Field::Label1), cases[i].second) << "row " << i + 1;
+  for (std::size_t i = 0; i < std::size(kRowsInOrder); ++i) {
+    const MemoryFields fields = clickWith(kRowsInOrder[i].first);
+    EXPECT_EQ(fields.text(Field::Label1), kRowsInOrder[i].second) << "row " << i + 1;
     EXPECT_TRUE(resultsEmpty(fields)) << "row " << i + 1;
   }
 }
@@ -94,6 +95,9 @@ TEST(InputChecks, TheLastFailingRowWins) {
       {{{Field::レバレッジtext, u""}, {Field::口座残高text, u"abc"}}, u"口座残高に半角数字以外が入力されています"},
       {{{Field::取引通貨Combo, u"取引通貨を選択"}, {Field::口座種別Combo, u"口座種別を選択"}},
        u"口座種別を選択してください"},
+      // Only the prompt itself fails its row: one blank more and the row passes.
+      {{{Field::口座種別Combo, u"口座種別を選択 "}, {Field::通貨単位Combo, u"通貨単位を選択"}},
+       u"通貨単位を選択してください"},
       {{{Field::運用オーダー数text, u"-1"}}, u"運用オーダー数に半角数字以外が入力されています"},
       // The minus sign survives the balance's re-formatting.
       {{{Field::口座残高text, u"-5"}}, u"口座残高に半角数字以外が入力されています"},
@@ -120,15 +124,11 @@ TEST(InputChecks, CharacterTestPassesTextsThatAreNoUsualNumber) {
   }
 }
 
-// A window that cannot deliver or store one field's text.
-class FailingFields final : public calc::Fields {
+// A window that cannot store one field's text.
+class UnwritableField final : public calc::Fields {
  public:
-  FailingFields(MemoryFields& inner, std::optional<Field> unreadable, std::optional<Field> unwritable)
-      : inner_(inner), unreadable_(unreadable), unwritable_(unwritable) {}
-  std::u16string text(Field field) const override {
-    if (field == unreadable_) throw std::runtime_error("cannot read");
-    return inner_.text(field);
-  }
+  UnwritableField(MemoryFields& inner, Field unwritable) : inner_(inner), unwritable_(unwritable) {}
+  std::u16string text(Field field) const override { return inner_.text(field); }
   void setText(Field field, std::u16string text) override {
     if (field == unwritable_) throw std::runtime_error("cannot write");
     inner_.setText(field, std::move(text));
@@ -136,23 +136,45 @@ class FailingFields final : public calc::Fields {
 
  private:
   MemoryFields& inner_;
-  std::optional<Field> unreadable_;
-  std::optional<Field> unwritable_;
+  Field unwritable_;
 };
 
+// A window whose inputs cannot be read, which keeps every message put on Label1.
+class MessageRecorder final : public calc::Fields {
+ public:
+  MessageRecorder(MemoryFields& inner, std::vector<std::u16string>& messages)
+      : inner_(inner), messages_(messages) {}
+  std::u16string text(Field field) const override {
+    if (calc::isInput(field)) throw std::runtime_error("cannot read");
+    return inner_.text(field);
+  }
+  void setText(Field field, std::u16string text) override {
+    if (field == Field::Label1 && !text.empty()) messages_.push_back(text);
+    inner_.setText(field, std::move(text));
+  }
 
-TEST(InputChecks, ARowWhoseFieldCannotBeReadCountsAsFailed) {
+ private:
+  MemoryFields& inner_;
+  std::vector<std::u16string>& messages_;
+};
+
+// A window that cannot deliver a single input makes every row fail, each as it runs, so
+// the messages put on Label1 show the order of the rows.
+TEST(InputChecks, RowsWhoseFieldCannotBeReadFailInTheirOrder) {
   MemoryFields fields = soundInputs();
-  FailingFields window(fields, Field::レバレッジtext, std::nullopt);
+  std::vector<std::u16string> shown;
+  MessageRecorder window(fields, shown);
   calc::計算_Click(window);
-  EXPECT_EQ(fields.text(Field::Label1), u"レバレッジに半角数字以外が入力されています");
+  std::vector<std::u16string> expected;
+  for (const auto& row : kRowsInOrder) expected.push_back(row.second);
+  EXPECT_EQ(shown, expected);
   EXPECT_TRUE(resultsEmpty(fields));
 }
 
 TEST(InputChecks, AFailureInsideClearResultsAbandonsOnlyTheRestOfIt) {
   MemoryFields fields = soundInputs();
   fields.setText(Field::口座残高text, u"abc");
-  FailingFields window(fields, std::nullopt, Field::オーダー時の有効証拠金text);
+  UnwritableField window(fields, Field::オーダー時の有効証拠金text);
   calc::計算_Click(window);
   EXPECT_EQ(fields.text(Field::Label1), u"口座残高に半角数字以外が入力されています");
   EXPECT_EQ(fields.text(Field::オーダーの適正ロットtext), u"");
@@ -167,7 +189,7 @@ TEST(InputChecks, AFailureInsideClearResultsAbandonsOnlyTheRestOfIt) {
 TEST(InputChecks, AMessageThatCannotBeShownStillEmptiesTheResults) {
   MemoryFields fields = soundInputs();
   fields.setText(Field::口座残高text, u"abc");
-  FailingFields window(fields, std::nullopt, Field::Label1);
+  UnwritableField window(fields, Field::Label1);
   calc::計算_Click(window);
   EXPECT_TRUE(resultsEmpty(fields));
 }
