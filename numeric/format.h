@@ -33,8 +33,8 @@ std::u16string format(double value, Pattern pattern);
 
 // Format of a field text: a text that reads as a number (toDouble's grammar and range) is
 // formatted as that Double; any other text comes back unchanged. Never fails.
-//   format("0.1", Percent) = "10%";  format("10%", Percent) = "10%";  format("abc", Plain3) = "abc";
-//   format("", Plain3) = "".
+//   format("0.1", Percent) = "10%";  format("10%", Percent) = "10%";
+//   format("abc", Plain3) = "abc";  format("", Plain3) = "".
 std::u16string format(std::u16string_view text, Pattern pattern);
 
 }  // namespace numeric

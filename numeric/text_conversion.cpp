@@ -17,14 +17,16 @@ using detail::Rounding;
 // The digit string of `whole` (its exponent ignored) as an integer in [lowest, highest].
 std::int64_t integerIn(const Decimal& whole, std::int64_t lowest, std::int64_t highest) {
   const std::size_t first = whole.digits.find_first_not_of('0');
+  const std::string_view digits = whole.digits;
   const std::string_view significant =
-      first == std::string::npos ? std::string_view() : std::string_view(whole.digits).substr(first);
+      first == std::string::npos ? std::string_view() : digits.substr(first);
   // Nineteen digits always fit 64 unsigned bits; more never fit the range.
   if (significant.size() > 19) throw NumericError(ErrorKind::Overflow);
   std::uint64_t magnitude = 0;
   for (const char digit : significant) magnitude = magnitude * 10 + std::uint64_t(digit - '0');
 
-  const std::uint64_t limit = whole.negative ? std::uint64_t(-(lowest + 1)) + 1 : std::uint64_t(highest);
+  const std::uint64_t limit =
+      whole.negative ? std::uint64_t(-(lowest + 1)) + 1 : std::uint64_t(highest);
   if (magnitude > limit) throw NumericError(ErrorKind::Overflow);
   if (!whole.negative || magnitude == 0) return std::int64_t(magnitude);
   return -std::int64_t(magnitude - 1) - 1;

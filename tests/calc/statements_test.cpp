@@ -33,7 +33,9 @@ TEST(Statements, FailingStatementStoresNothingAndTheRunGoesOn) {
 TEST(Statements, FailingTestEntersTheThenPart) {
   Statements run;
   bool thenRan = false;
-  run.when(S::IfYenAccountLot, [&]() -> bool { raise(ErrorKind::TypeMismatch); }, [&] { thenRan = true; });
+  run.when(
+      S::IfYenAccountLot, [&]() -> bool { raise(ErrorKind::TypeMismatch); },
+      [&] { thenRan = true; });
   EXPECT_TRUE(thenRan);
   EXPECT_TRUE(run.failed(S::IfYenAccountLot));
 }
@@ -84,7 +86,9 @@ TEST(Statements, OnlyATypeMismatchMakesAnInputUnreadable) {
   EXPECT_FALSE(run.unreadable(Field::現在のUSDJYPレートtext));
   EXPECT_FALSE(run.unreadable(Field::現在の取引通貨レートtext));
   EXPECT_FALSE(run.unreadable(Field::レバレッジtext));
-  EXPECT_TRUE(run.failed(S::ReadBalance) && run.failed(S::ReadUsdJpyRate) && run.failed(S::ReadLeverage));
+  EXPECT_TRUE(run.failed(S::ReadBalance));
+  EXPECT_TRUE(run.failed(S::ReadUsdJpyRate));
+  EXPECT_TRUE(run.failed(S::ReadLeverage));
   EXPECT_FALSE(run.failed(S::ReadTradeRate));
 }
 

@@ -45,7 +45,8 @@ void HostileWindowTest::paste_data() {
   QTest::addColumn<QString>("paste");
   QTest::addColumn<QStringList>("messages");
   const auto row = [](const char* what, int field, const QString& paste, const QStringList& messages) {
-    const QString where = field == kEveryInput ? u"every input"_s : form::qtText(calc::fieldName(fieldOf(field)));
+    const QString where =
+        field == kEveryInput ? u"every input"_s : form::qtText(calc::fieldName(fieldOf(field)));
     QTest::newRow((where + u' ' + QString::fromLatin1(what)).toUtf8().constData())
         << field << paste << messages;
   };
@@ -63,8 +64,8 @@ void HostileWindowTest::paste_data() {
   }
   row("nines", id(Field::口座種別Combo), nines, {u"口座種別を選択してください"_s});
   row("nines", id(Field::取引通貨Combo), nines, {u"取引通貨を選択してください"_s});
-  // Digits that overflow a Double: no number to compute with, either message is sound.
-  row("nines", id(Field::通貨単位Combo), nines, {u"通貨単位を選択してください"_s, kCannotCompute});
+  // A number, though too large to compute with.
+  row("nines", id(Field::通貨単位Combo), nines, {kCannotCompute});
   row("lone high surrogate", id(Field::口座残高text), u"100"_s + QChar(0xD800),
       {u"口座残高に半角数字以外が入力されています"_s});
   row("lone low surrogate", id(Field::レバレッジtext), QString(QChar(0xDC00)),

@@ -72,7 +72,8 @@ void checkCurrencyFormats(std::string& problems, Currency value) {
     const auto back =
         shown ? attempt([&] { return numeric::toCurrency(*shown); }, escaped) : std::nullopt;
     if (!back || !roundsTo(Int128(value.scaled()) * 10, Int128(back->scaled()) * 10, number.step)) {
-      problems += name + narrow(numeric::patternText(number.pattern)) + "\") gave " + quoted(shown) + escaped;
+      problems += name + narrow(numeric::patternText(number.pattern)) + "\") gave " +
+                  quoted(shown) + escaped;
     }
   }
   std::string escaped;
@@ -115,7 +116,8 @@ void checkTextFormat(std::string& problems, std::u16string_view text, bool reada
                      Pattern pattern) {
   std::string escaped;
   const auto shown = attempt([&] { return numeric::format(text, pattern); }, escaped);
-  if (shown && (readable ? isFormattedNumber(*shown, pattern == Pattern::Percent) : *shown == text)) return;
+  const bool percent = pattern == Pattern::Percent;
+  if (shown && (readable ? isFormattedNumber(*shown, percent) : *shown == text)) return;
   problems += "\n  Format(text, \"" + narrow(numeric::patternText(pattern)) + "\") of a " +
               (readable ? "Double" : "non-number") + " gave " + quoted(shown) + escaped;
 }

@@ -58,7 +58,8 @@ TEST(FormatCurrency, RoundsHalfAwayFromZeroFromTheExactFourDecimals) {
 TEST(FormatDouble, RoundsHalfAwayFromZeroFromTheFifteenDigitDecimal) {
   for (const Row& row : kBothKinds) {
     const double value = static_cast<double>(row.scaled) / 10000.0;
-    EXPECT_EQ(format(value, row.pattern), row.text) << value << " " << narrow(patternText(row.pattern));
+    EXPECT_EQ(format(value, row.pattern), row.text)
+        << value << " " << narrow(patternText(row.pattern));
   }
   struct DoubleRow { double value; Pattern pattern; std::u16string_view text; };
   const DoubleRow rows[] = {
@@ -72,7 +73,8 @@ TEST(FormatDouble, RoundsHalfAwayFromZeroFromTheFifteenDigitDecimal) {
       {1.3, kPlain5, u"1.30000"},
   };
   for (const DoubleRow& row : rows) {
-    EXPECT_EQ(format(row.value, row.pattern), row.text) << row.value << " " << narrow(patternText(row.pattern));
+    EXPECT_EQ(format(row.value, row.pattern), row.text)
+        << row.value << " " << narrow(patternText(row.pattern));
   }
   expectError(ErrorKind::Overflow,
               [] { return format(std::numeric_limits<double>::infinity(), kPlain2); }, "infinity");
