@@ -21,7 +21,8 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// An action that cannot be done; thrown before anything in the window has changed.
+// An action that cannot be done, thrown before anything in the window has changed, or a
+// pick that did not take effect.
 struct ActionError {
   QString message;
 };
@@ -115,7 +116,9 @@ void Driver::pick(const QJsonObject& action) {
   if (index < 0) {
     throw ActionError{u"\"%1\" is not in the list of %2"_s.arg(item, combo->objectName())};
   }
-  pickItem(combo, index);
+  if (const QString failure = pickItem(combo, index); !failure.isEmpty()) {
+    throw ActionError{failure};
+  }
 }
 
 void Driver::click() { QTest::mouseClick(form_->計算, Qt::LeftButton); }

@@ -1,13 +1,19 @@
 #include "tools/drive/user_actions.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QWindow>
 
 namespace drive {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // QTest::keyClicks squeezes every character into Latin-1; a real keyboard sends the
 // character itself as the key's text, and so does this.
@@ -17,6 +23,39 @@ void typeCharacter(QWidget* field, const QString& character) {
                                               : Qt::Key_unknown;
   QTest::sendKeyEvent(QTest::Click, field, key, character, Qt::NoModifier);
 }
+
+QPoint arrowCentre(QComboBox* combo) {
+  QStyleOptionComboBox options;
+  options.initFrom(combo);
+  options.editable = combo->isEditable();
+  return combo->style()
+      ->subControlRect(QStyle::CC_ComboBox, &options, QStyle::SC_ComboBoxArrow, combo)
+      .center();
+}
+
+// Notes when a mouse move over `item` reaches the list: on X11 a moved cursor reports back
+// from the server some time later, not within the move itself.
+class HandOnItem final : public QObject {
+ public:
+  HandOnItem(QAbstractItemView* view, const QModelIndex& item) : view_(view), item_(item) {
+    view->viewport()->installEventFilter(this);
+  }
+  bool arrived() const { return arrived_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == view_->viewport() && event->type() == QEvent::MouseMove &&
+        view_->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()) == item_) {
+      arrived_ = true;
+    }
+    return false;
+  }
+
+ private:
+  QAbstractItemView* view_;
+  QPersistentModelIndex item_;
+  bool arrived_ = false;
+};
 
 }  // namespace
 
@@ -34,26 +73,51 @@ void typeText(QWidget* field, const QString& text) {
   }
 }
 
-void pickItem(QComboBox* combo, int index) {
-  QStyleOptionComboBox options;
-  options.initFrom(combo);
-  options.editable = combo->isEditable();
-  const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &options,
-                                                     QStyle::SC_ComboBoxArrow, combo);
-  QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, arrow.center());
+QString pickItem(QComboBox* combo, int index) {
+  const QString name = combo->objectName();
+  const QString item = combo->itemText(index);
+  QWidget* window = combo->window();
+  QAbstractItemView* view = combo->view();
+  QWidget* list = view->window();
 
-  QAbstractItemView* list = combo->view();
-  const QRect item = list->visualRect(combo->model()->index(index, combo->modelColumn()));
-  // The hand moves to the item before it clicks; Qt ignores a release too close in time
-  // and place to the press that opened the list.
-  QTest::mouseMove(list->viewport(), item.center());
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+  // The list ignores a release until the mouse has moved more than 9 pixels from the
+  // press that opened it (or a double-click interval has passed), and QCursor::setPos
+  // sends no move when the cursor is already there, as after an earlier pick of the same
+  // item, even in a reopened window. So the hand rests on the arrow before it presses.
+  const QPoint arrow = arrowCentre(combo);
+  QTest::mouseMove(combo, arrow);
+  QTest::mouseClick(combo, Qt::LeftButton, Qt::NoModifier, arrow);
+  // Exposed, not merely visible: the list's pending activation must be handled while it
+  // is open, or it would later make the closed list the active window.
+  if (!QTest::qWaitForWindowExposed(list)) return u"the list of %1 did not open"_s.arg(name);
+
+  const QModelIndex itemIndex = combo->model()->index(index, combo->modelColumn());
+  const QPoint target = view->visualRect(itemIndex).center();
+  const HandOnItem hand(view, itemIndex);
+  QTest::mouseMove(view->viewport(), target);
+  if (!QTest::qWaitFor([&] { return hand.arrived(); })) {
+    QTest::keyClick(view, Qt::Key_Escape);
+    return u"the mouse never reached \"%1\" in the list of %2"_s.arg(item, name);
+  }
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, target);
+  // Some styles flash the item before the list closes.
+  if (!QTest::qWaitFor([&] { return !list->isVisible(); })) {
+    QTest::keyClick(view, Qt::Key_Escape);
+    return u"the list of %1 did not close on \"%2\""_s.arg(name, item);
+  }
 
   // A desktop hands the activation back to the window when the list closes; Qt's
-  // offscreen platform does not, so do it here.
-  QWidget* window = combo->window();
+  // offscreen platform leaves it with the hidden list, so do it here.
   window->activateWindow();
-  if (!QTest::qWaitForWindowActive(window)) qWarning("the window did not become active again");
+  const bool active = QTest::qWaitFor([&] {
+    return QGuiApplication::focusWindow() == window->windowHandle() &&
+           QApplication::focusWidget() == combo;
+  });
+  if (combo->currentIndex() != index || combo->currentText() != item) {
+    return u"%1 shows \"%2\" after picking \"%3\""_s.arg(name, combo->currentText(), item);
+  }
+  if (!active) return u"the focus is not in %1 after the pick"_s.arg(name);
+  return {};
 }
 
 }  // namespace drive
