@@ -28,6 +28,7 @@ class WindowEventsTest : public QObject {
   void comboTextIsNeverCompletedNorInserted();
   void enterAndEscapeNeverPressTheButton_data();
   void enterAndEscapeNeverPressTheButton();
+  void everyDriverPickTakesEffectWhateverCameBefore();
 
  private:
   std::unique_ptr<form::QelmarForm> form_;
