@@ -33,13 +33,13 @@ QString member(const QJsonObject& action, const QString& key) {
   return value.toString();
 }
 
-QWidget* fieldNamed(form::QelmarForm& form, const QString& name) {
+QWidget* fieldNamed(const form::QelmarForm& form, const QString& name) {
   const auto& fields = calc::allFields();
-  const bool known = std::ranges::any_of(fields, [&](calc::Field field) {
-    return calc::fieldName(field) == name.toStdU16String();
+  const auto* field = std::ranges::find_if(fields, [&](calc::Field candidate) {
+    return calc::fieldName(candidate) == name.toStdU16String();
   });
-  if (!known) throw ActionError{u"no field named \"%1\""_s.arg(name)};
-  return form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+  if (field == fields.end()) throw ActionError{u"no field named \"%1\""_s.arg(name)};
+  return form.widget(*field);
 }
 
 struct KeyName {

@@ -2,6 +2,7 @@
 
 #include "calc/fields.h"
 #include "form/qelmar_form.h"
+#include "form/qt_text.h"
 
 #include <QApplication>
 
@@ -25,10 +26,6 @@ QByteArray jsonString(const QString& text) {
   return '"' + escaped.toUtf8() + '"';
 }
 
-QString qs(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A combo box's edit part hands its focus on to the combo box, so the focus widget is
 // always one of the window's own elements.
 QString focusName(const form::QelmarForm& form) {
@@ -41,7 +38,7 @@ QString focusName(const form::QelmarForm& form) {
 QByteArray stateLine(const form::QelmarForm& form) {
   QByteArray line = "{";
   for (calc::Field field : calc::allFields()) {
-    line += jsonString(qs(calc::fieldName(field))) + ':' +
+    line += jsonString(form::qtText(calc::fieldName(field))) + ':' +
             jsonString(QString::fromStdU16String(form.text(field))) + ',';
   }
   return line + "\"focus\":" + jsonString(focusName(form)) + '}';
