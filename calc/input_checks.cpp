@@ -75,6 +75,13 @@ bool runInputChecks(Fields& fields, Statements& run) {
   return anyFailed;
 }
 
+std::vector<std::u16string_view> everyMessage() {
+  std::vector<std::u16string_view> messages;
+  for (const CheckRow& row : kCheckTable) messages.push_back(row.message);
+  messages.push_back(kCannotComputeMessage);
+  return messages;
+}
+
 std::u16string_view askFor(Field input) {
   const auto row = std::find_if(kCheckTable.begin(), kCheckTable.end(), [&](const CheckRow& r) {
     return r.field == input && r.failsWhen != Test::Digits;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "calc/fields.h"
 #include "calc/statements.h"
@@ -20,5 +21,12 @@ bool runInputChecks(Fields& fields, Statements& run);
 // The message that asks for an input field: a text box's "…を半角数字で入力してください",
 // a combo box's "…を選択してください".
 std::u16string_view askFor(Field input);
+
+// The message for results that could not be computed from the inputs as given.
+inline constexpr std::u16string_view kCannotComputeMessage = u"入力された数値では計算できません";
+
+// Every text a click can leave on Label1: the check table's messages in row order, then
+// kCannotComputeMessage.
+std::vector<std::u16string_view> everyMessage();
 
 }  // namespace calc

@@ -33,7 +33,7 @@ std::optional<std::u16string_view> firstFault(const Fields& fields, const Statem
   for (Field field : allFields()) {
     if (isInput(field) && faulty(field, fields, run)) return askFor(field);
   }
-  if (run.anyFailedIn(kFirstReading, kLastResult)) return u"入力された数値では計算できません";
+  if (run.anyFailedIn(kFirstReading, kLastResult)) return kCannotComputeMessage;
   return std::nullopt;
 }
 

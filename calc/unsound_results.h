@@ -7,7 +7,7 @@ namespace calc {
 
 // Results computed from an unreadable input, from a typed combo text that is no item, or
 // by a statement that failed must not stay on display: the first such fault in window
-// order (or else "入力された数値では計算できません") goes on Label1 and the results are
+// order (or else kCannotComputeMessage) goes on Label1 and the results are
 // emptied. Runs only when no check row failed in the same click.
 void withholdUnsoundResults(Fields& fields, Statements& run);
 
