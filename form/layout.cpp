@@ -1,5 +1,6 @@
 #include "form/layout.h"
 
+#include <algorithm>
 #include <array>
 
 namespace form {
@@ -65,6 +66,14 @@ constexpr std::array<Placement, 40> kLayout{{
 std::span<const Placement> placements() { return kLayout; }
 
 const Twips& windowBox() { return kWindow; }
+
+QPoint openingPlace(const QRect& window, const QRect& available) {
+  const auto fit = [](int start, int length, int first, int last) {
+    return std::max(first, std::min(start, last - length + 1));
+  };
+  return {fit(window.left(), window.width(), available.left(), available.right()),
+          fit(window.top(), window.height(), available.top(), available.bottom())};
+}
 
 QRect pixels(const Twips& box) {
   return {box.left / kTwipsPerPixel, box.top / kTwipsPerPixel, box.width / kTwipsPerPixel,

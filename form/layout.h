@@ -46,4 +46,9 @@ std::span<const Placement> placements();
 // Twips to pixels at 96 dpi; Qt's high-DPI scaling takes it from there.
 QRect pixels(const Twips& box);
 
+// Where the client area `window` opens on a screen whose free area is `available`: its own
+// place when it fits there wholly, otherwise moved the least distance that makes it fit. A
+// window larger than the area keeps its top-left corner in it.
+QPoint openingPlace(const QRect& window, const QRect& available);
+
 }  // namespace form

@@ -3,6 +3,7 @@
 #include "calc/calculate_click.h"
 #include "calc/normalization.h"
 #include "form/captions.h"
+#include "form/field_combo_box.h"
 #include "form/input_method_off_line_edit.h"
 #include "form/layout.h"
 #include "form/qt_text.h"
@@ -11,11 +12,13 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <span>
@@ -74,8 +77,9 @@ QFrame* divider(QWidget* form) {
 QPushButton* calculateButton(QWidget* form) {
   auto* button = named<QPushButton>(form, u"計算");
   button->setText(QStringLiteral("計算"));
-  // Enter and Escape in a field must never press it.
-  button->setAutoDefault(false);
+  // Enter presses it when it has the focus, as Space does. Outside a dialog nothing makes
+  // an auto-default button the default, so Enter in a field still never presses it.
+  button->setAutoDefault(true);
   button->setDefault(false);
   return button;
 }
@@ -89,6 +93,8 @@ void appendItems(QComboBox* combo, std::span<const std::u16string_view> items) {
   combo->setEditText(shown);
 }
 
+// Minimise and close only. Openbox 3.6 still draws its maximise button, greyed out: it
+// keeps a button whenever a button between it and the title is shown.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowMinimizeButtonHint |
@@ -131,13 +137,7 @@ QLineEdit* QelmarForm::inputBox(Field field) {
 }
 
 QComboBox* QelmarForm::comboBox(Field field) {
-  auto* combo = named<QComboBox>(this, calc::fieldName(field));
-  combo->setEditable(true);
-  // The handlers compare the text exactly, so Qt must not change it behind the user's
-  // back: no completion, and a typed text never becomes an item.
-  combo->setCompleter(nullptr);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setDuplicatesEnabled(false);
+  auto* combo = named<FieldComboBox>(this, calc::fieldName(field));
   combo->setEditText(qtText(calc::startText(field)));
   return keep(combo, field);
 }
@@ -196,9 +196,13 @@ QelmarForm::QelmarForm(QWidget* parent)
   setWindowTitle(QStringLiteral("Qelmar"));
   setWindowIcon(QIcon(QStringLiteral(":/qelmar.png")));
 
-  // A screen reader names each field by the caption beside it.
+  // A screen reader names each field, and a combo box's text part, by the caption beside it.
   for (const Caption& caption : captions()) {
-    fieldWidgets_[index(caption.field)]->setAccessibleName(qtText(caption.caption));
+    QWidget* field = fieldWidgets_[index(caption.field)];
+    field->setAccessibleName(qtText(caption.caption));
+    if (auto* combo = qobject_cast<QComboBox*>(field)) {
+      combo->lineEdit()->setAccessibleName(qtText(caption.caption));
+    }
   }
 
   placeElements();
@@ -229,7 +233,10 @@ QWidget* QelmarForm::widget(const Placed& element) const {
 }
 
 void QelmarForm::placeElements() {
-  const QRect client = pixels(windowBox());
+  QRect client = pixels(windowBox());
+  const QScreen* screen = QGuiApplication::screenAt(client.topLeft());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen != nullptr) client.moveTopLeft(openingPlace(client, screen->availableGeometry()));
   setFixedSize(client.size());
   setGeometry(client);
   for (const Placement& row : placements()) widget(row.element)->setGeometry(pixels(row.box));

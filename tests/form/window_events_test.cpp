@@ -5,6 +5,7 @@
 #include "tools/drive/driver.h"
 #include "tools/drive/user_actions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QJsonDocument>
@@ -16,6 +17,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +29,14 @@ constexpr char16_t kCountingRate[] = u"0.00001";
 const QStringList kRateAfterRuns{u"0.00001"_s, u"0.001"_s, u"0.100"_s, u"10.000"_s};
 
 QString rate(const form::QelmarForm& form) { return form.現在の取引通貨レートtext->text(); }
+
+// One notch of the mouse wheel, turned away from the user, with the pointer over `target`.
+void turnWheelUp(QWidget* target) {
+  const QPointF at = QRectF(target->rect()).center();
+  QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, QWheelEvent::DefaultDeltasPerStep),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(target, &wheel);
+}
 
 // A key as the keyboard sends it: "<Name>" for an editing key, else the character.
 void press(QWidget* target, const QString& key) {
@@ -189,6 +199,63 @@ void WindowEventsTest::enterAndEscapeNeverPressTheButton() {
   QTest::keyClick(widget, static_cast<Qt::Key>(key));
   QCOMPARE(pressed.count(), 0);
   QCOMPARE(form_->オーダーの適正ロットtext->text(), QString());
+}
+
+void WindowEventsTest::keysOnTheFocusedButton_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<bool>("presses");
+  QTest::newRow("Enter") << int{Qt::Key_Return} << true;
+  QTest::newRow("keypad Enter") << int{Qt::Key_Enter} << true;
+  QTest::newRow("Space") << int{Qt::Key_Space} << true;
+  QTest::newRow("Escape") << int{Qt::Key_Escape} << false;
+}
+
+void WindowEventsTest::keysOnTheFocusedButton() {
+  QFETCH(int, key);
+  QFETCH(bool, presses);
+  form_->setText(calc::Field::口座種別Combo, u"ドル");
+  form_->setText(calc::Field::取引通貨Combo, u"クロス円");
+  form_->setText(calc::Field::通貨単位Combo, u"10000");
+  // Tabbed to from the last input, as a keyboard user reaches it.
+  form_->強制ロスカット証拠金維持率text->setFocus();
+  QTest::keyClick(form_->強制ロスカット証拠金維持率text, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), form_->計算);
+  QTest::keyClick(form_->計算, static_cast<Qt::Key>(key));
+  QCOMPARE(form_->オーダーの適正ロットtext->text(), presses ? u"0.10"_s : QString());
+}
+
+void WindowEventsTest::wheelChangesOnlyAFocusedCombo() {
+  QComboBox* combo = form_->口座種別Combo;
+  QVERIFY(drive::pickItem(combo, 1).isEmpty());
+  QCOMPARE(combo->currentText(), u"円"_s);
+  // The pointer passes over the box while the focus is elsewhere: over its text part,
+  // then over its arrow.
+  form_->口座残高text->setFocus();
+  turnWheelUp(combo->lineEdit());
+  turnWheelUp(combo);
+  QCOMPARE(combo->currentText(), u"円"_s);
+  QCOMPARE(QApplication::focusWidget(), form_->口座残高text);
+  combo->setFocus();
+  turnWheelUp(combo);
+  QCOMPARE(combo->currentText(), u"ドル"_s);
+}
+
+void WindowEventsTest::pickSelectsTheTextSoTypingReplacesIt() {
+  QComboBox* combo = form_->口座種別Combo;
+  QVERIFY(drive::pickItem(combo, 1).isEmpty());
+  QCOMPARE(combo->lineEdit()->selectedText(), u"円"_s);
+  QTest::sendKeyEvent(QTest::Click, combo, Qt::Key_unknown, u"ド"_s, Qt::NoModifier);
+  QCOMPARE(combo->currentText(), u"ド"_s);
+}
+
+// Qt tells a screen reader that a label's text changed (a name change, over AT-SPI) only
+// while the label has no accessible name of its own; then the message is its name.
+void WindowEventsTest::screenReadersHearOfANewMessage() {
+  QTest::mouseClick(form_->計算, Qt::LeftButton);
+  QCOMPARE(form_->Label1->text(), u"口座種別を選択してください"_s);
+  QCOMPARE(form_->Label1->accessibleName(), QString());
+  QCOMPARE(QAccessible::queryAccessibleInterface(form_->Label1)->text(QAccessible::Name),
+           u"口座種別を選択してください"_s);
 }
 
 // A pick once failed after an earlier pick had left the mouse where the item shows, even

@@ -28,6 +28,11 @@ class WindowEventsTest : public QObject {
   void comboTextIsNeverCompletedNorInserted();
   void enterAndEscapeNeverPressTheButton_data();
   void enterAndEscapeNeverPressTheButton();
+  void keysOnTheFocusedButton_data();
+  void keysOnTheFocusedButton();
+  void wheelChangesOnlyAFocusedCombo();
+  void pickSelectsTheTextSoTypingReplacesIt();
+  void screenReadersHearOfANewMessage();
   void everyDriverPickTakesEffectWhateverCameBefore();
 
  private:

@@ -1,7 +1,11 @@
 #include "tests/form/window_layout_test.h"
 
+#include "calc/input_checks.h"
+#include "form/layout.h"
 #include "form/qelmar_form.h"
+#include "form/qt_text.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -121,6 +125,25 @@ void WindowLayoutTest::window() {
   QVERIFY(form_->windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
+void WindowLayoutTest::openingPlace_data() {
+  QTest::addColumn<QRect>("available");
+  QTest::addColumn<QPoint>("place");
+  QTest::newRow("fits: its own place") << QRect(0, 0, 1024, 768) << QPoint(138, 159);
+  QTest::newRow("exactly fits") << QRect(0, 0, 691, 392) << QPoint(138, 159);
+  // 1280 x 800 at scale factor 2 is 640 x 400 to the window; at its place it ends 51 past
+  // the right edge (102 screen pixels).
+  QTest::newRow("scaled small screen") << QRect(0, 0, 640, 400) << QPoint(87, 159);
+  QTest::newRow("a panel takes the bottom") << QRect(0, 0, 800, 360) << QPoint(138, 127);
+  QTest::newRow("a panel takes the left") << QRect(200, 0, 824, 768) << QPoint(200, 159);
+  QTest::newRow("too small: top-left stays inside") << QRect(10, 20, 400, 200) << QPoint(10, 20);
+}
+
+void WindowLayoutTest::openingPlace() {
+  QFETCH(QRect, available);
+  QFETCH(QPoint, place);
+  QCOMPARE(form::openingPlace(QRect(138, 159, 553, 233), available), place);
+}
+
 void WindowLayoutTest::pictures() {
   QCOMPARE(form_->Image1->pixmap().size(), QSize(537, 45));
   QVERIFY(form_->windowIcon().availableSizes().contains(QSize(32, 32)));
@@ -180,7 +203,17 @@ void WindowLayoutTest::captions() {
   QVERIFY(label->autoFillBackground());
   QCOMPARE(label->backgroundRole(), QPalette::Window);
   QCOMPARE(label->foregroundRole(), QPalette::WindowText);
-  QCOMPARE(element(*form_, field)->accessibleName(), caption);
+  // What a screen reader says of the field: its caption, also for a combo box whose text
+  // changes with every pick, and for the combo box's text part.
+  QWidget* named = element(*form_, field);
+  QCOMPARE(QAccessible::queryAccessibleInterface(named)->text(QAccessible::Name), caption);
+  if (auto* combo = qobject_cast<QComboBox*>(named)) {
+    combo->setEditText(u"円"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Name), caption);
+    QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Value), u"円"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(combo->lineEdit())->text(QAccessible::Name),
+             caption);
+  }
 }
 
 void WindowLayoutTest::fieldLook() {
@@ -212,6 +245,15 @@ void WindowLayoutTest::textsFitTheirBoxes() {
     QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
              qPrintable(label->text()));
     QVERIFY2(metrics.height() <= label->contentsRect().height(), qPrintable(label->text()));
+  }
+}
+
+// Wrapped at the message line's width, every message the window can show fits its height.
+void WindowLayoutTest::everyMessageFitsTheMessageLine() {
+  QLabel* line = form_->Label1;
+  for (const std::u16string_view message : calc::everyMessage()) {
+    line->setText(form::qtText(message));
+    QVERIFY2(line->heightForWidth(line->width()) <= line->height(), qPrintable(line->text()));
   }
 }
 

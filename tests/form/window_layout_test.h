@@ -23,12 +23,15 @@ class WindowLayoutTest : public QObject {
   void elementGeometry_data();
   void elementGeometry();
   void window();
+  void openingPlace_data();
+  void openingPlace();
   void pictures();
   void divider();
   void captions_data();
   void captions();
   void fieldLook();
   void textsFitTheirBoxes();
+  void everyMessageFitsTheMessageLine();
   void fontHasJapaneseGlyphs();
   void focusAtStart();
   void tabWalksForwardAndWraps();

@@ -1,0 +1,29 @@
+#include "form/field_combo_box.h"
+
+#include "form/combo_box_accessible.h"
+
+#include <QLineEdit>
+#include <QWheelEvent>
+
+namespace form {
+
+FieldComboBox::FieldComboBox(QWidget* parent) : QComboBox(parent) {
+  installComboBoxAccessible();
+  setEditable(true);
+  setCompleter(nullptr);
+  setInsertPolicy(QComboBox::NoInsert);
+  setDuplicatesEnabled(false);
+  // Focus by click or Tab only: a wheel turned over the box must not take it either.
+  setFocusPolicy(Qt::StrongFocus);
+  connect(this, &QComboBox::activated, lineEdit(), &QLineEdit::selectAll);
+}
+
+void FieldComboBox::wheelEvent(QWheelEvent* event) {
+  if (hasFocus()) {
+    QComboBox::wheelEvent(event);
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace form
