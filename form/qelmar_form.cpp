@@ -142,6 +142,8 @@ QComboBox* QelmarForm::comboBox(Field field) {
   return keep(combo, field);
 }
 
+// Left without an accessible name: only then does Qt tell a screen reader that the label's
+// text changed, and read the message out as its name.
 QLabel* QelmarForm::messageLine() {
   auto* label = named<QLabel>(this, calc::fieldName(Field::Label1));
   label->setTextFormat(Qt::PlainText);
