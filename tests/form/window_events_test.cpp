@@ -2,6 +2,7 @@
 
 #include "calc/fields.h"
 #include "form/qelmar_form.h"
+#include "form/qt_text.h"
 #include "tools/drive/driver.h"
 #include "tools/drive/user_actions.h"
 
@@ -68,10 +69,15 @@ void withoutOffscreenLimits(QtMsgType type, const QMessageLogContext& context,
 // A driver action line, picks half of the time and otherwise anything that may come
 // before one: typed texts, 計算, the four keys, a fresh window.
 QJsonObject randomAction(QRandomGenerator& random) {
-  static const QList<std::pair<QString, QStringList>> lists{
-      {u"口座種別Combo"_s, {u"ドル"_s, u"円"_s}},
-      {u"取引通貨Combo"_s, {u"クロス円"_s, u"ドルストレート"_s}},
-      {u"通貨単位Combo"_s, {u"1000"_s, u"10000"_s}}};
+  static const QList<std::pair<QString, QStringList>> lists = [] {
+    QList<std::pair<QString, QStringList>> combos;
+    for (const calc::Field field : calc::allFields()) {
+      QStringList items;
+      for (const std::u16string_view item : calc::comboItems(field)) items << form::qtText(item);
+      if (!items.isEmpty()) combos.append({form::qtText(calc::fieldName(field)), items});
+    }
+    return combos;
+  }();
   static const QStringList typed{u"口座残高text"_s, u"口座種別Combo"_s, u"取引通貨Combo"_s,
                                  u"現在の取引通貨レートtext"_s, u"通貨単位Combo"_s,
                                  u"ロスカット到達レート売text"_s};
@@ -177,7 +183,7 @@ void WindowEventsTest::enterAndEscapeNeverPressTheButton_data() {
   QTest::addColumn<int>("key");
   for (calc::Field field : calc::allFields()) {
     if (field == calc::Field::Label1) continue;
-    const QString name = QString::fromStdU16String(std::u16string(calc::fieldName(field)));
+    const QString name = form::qtText(calc::fieldName(field));
     for (const auto& [keyName, key] : {std::pair{"Enter", Qt::Key_Return},
                                        std::pair{"keypad Enter", Qt::Key_Enter},
                                        std::pair{"Escape", Qt::Key_Escape}}) {
