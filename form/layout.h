@@ -15,6 +15,7 @@ enum class Element { Image1, Line1, 計算 };
 // The caption label beside a field, which names it.
 struct CaptionOf {
   calc::Field field;
+  friend constexpr bool operator==(CaptionOf, CaptionOf) = default;
 };
 
 // What a layout row places: a field, a caption label, or one of the other elements.

@@ -5,12 +5,15 @@
 #include "form/captions.h"
 #include "form/field_combo_box.h"
 #include "form/input_method_off_line_edit.h"
+#include "calc/input_checks.h"
 #include "form/layout.h"
+#include "form/message_line.h"
 #include "form/qt_text.h"
 #include "form/window_font.h"
 #include "numeric/numeric_error.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -43,10 +46,34 @@ Widget* named(QWidget* form, std::u16string_view name) {
   return widget;
 }
 
+QStringList everyMessage() {
+  QStringList messages;
+  for (std::u16string_view message : calc::everyMessage()) messages << qtText(message);
+  return messages;
+}
+
+const Twips& boxOf(const Placed& element) {
+  return std::ranges::find(placements(), element, &Placement::element)->box;
+}
+
+// Every caption within its label's width, every message within the message line.
+bool textsFit(const QFont& font) {
+  const QFontMetrics metrics(font);
+  const bool captionsFit = std::ranges::all_of(captions(), [&](const Caption& caption) {
+    const int room = pixels(boxOf(CaptionOf{caption.field})).width();
+    return metrics.horizontalAdvance(qtText(caption.caption)) <= room;
+  });
+  const QRect line = pixels(boxOf(Field::Label1));
+  const QStringList messages = everyMessage();
+  return captionsFit && std::ranges::all_of(messages, [&](const QString& message) {
+    return MessageLine::heightFor(font, messages, message, line.width()) <= line.height();
+  });
+}
+
 // The window font comes before any child exists: a child measured first in Qt's default
 // face would load a second font file for nothing.
 QWidget* inWindowFont(QWidget* form) {
-  form->setFont(windowFont());
+  form->setFont(windowFont(textsFit));
   return form;
 }
 
@@ -145,10 +172,8 @@ QComboBox* QelmarForm::comboBox(Field field) {
 // Left without an accessible name: only then does Qt tell a screen reader that the label's
 // text changed, and read the message out as its name.
 QLabel* QelmarForm::messageLine() {
-  auto* label = named<QLabel>(this, calc::fieldName(Field::Label1));
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(true);
+  auto* label = new MessageLine(this, everyMessage());
+  label->setObjectName(qtText(calc::fieldName(Field::Label1)));
   return keep(label, Field::Label1);
 }
 

@@ -4,17 +4,21 @@
 
 namespace form {
 
-QFont windowFont() {
+QFont windowFont(const std::function<bool(const QFont&)>& textsFit) {
   QFont font;
-  // Whichever Japanese face the machine has; the proportional IPA face first, since its
-  // narrower kana leave the longest texts room to spare. At 11 pixels the longest message
-  // ("強制ロスカット証拠金維持率に半角数字以外が入力されています") needs a third line,
-  // which the message line's box does not show; at 12 a combo box's prompt no longer fits
-  // beside its drop-down button.
+  // The proportional IPA face first, since its narrower kana leave the longest texts room
+  // to spare; Noto Sans CJK is the Japanese face of most desktops. At 10 pixels both show
+  // every caption whole and every message in the message line's two lines; at 12 a combo
+  // box's prompt no longer fits beside its drop-down button.
   font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
                     QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP")});
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(10);
+  constexpr int kLargest = 10;
+  constexpr int kSmallest = 8;  // below this kanji lose their strokes
+  for (int size = kLargest; size >= kSmallest; --size) {
+    font.setPixelSize(size);
+    if (size == kSmallest || textsFit(font)) break;
+  }
   return font;
 }
 

@@ -2,11 +2,12 @@
 
 #include <QFont>
 
+#include <functional>
+
 namespace form {
 
-// The one font of the window: a Japanese face, small enough that the longest caption
-// (13 full-width characters) fits its 150-pixel label and every message the two lines of
-// the message line.
-QFont windowFont();
+// The one font of the window: whichever Japanese face the machine resolves, at the
+// largest pixel size from 10 down to 8 at which `textsFit` holds (the smallest if none).
+QFont windowFont(const std::function<bool(const QFont&)>& textsFit);
 
 }  // namespace form
