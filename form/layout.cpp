@@ -1,6 +1,7 @@
 #include "form/layout.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 
 namespace form {
@@ -67,12 +68,25 @@ std::span<const Placement> placements() { return kLayout; }
 
 const Twips& windowBox() { return kWindow; }
 
-QPoint openingPlace(const QRect& window, const QRect& available) {
+// A fractional scale rounds native sizes to whole pixels: the window may come out a pixel
+// wider or taller than its size says, and the screen's free area, rounded the other way, a
+// pixel smaller.
+QPoint openingPlace(const QRect& client, const QMargins& frame, const QRect& available,
+                    double scale) {
   const auto fit = [](int start, int length, int first, int last) {
     return std::max(first, std::min(start, last - length + 1));
   };
-  return {fit(window.left(), window.width(), available.left(), available.right()),
-          fit(window.top(), window.height(), available.top(), available.bottom())};
+  const auto drawn = [&](int length) {
+    return static_cast<int>(std::ceil(std::round(length * scale) / scale));
+  };
+  const QRect window =
+      QRect(client.topLeft(), QSize(drawn(client.width()), drawn(client.height())))
+          .marginsAdded(frame);
+  const bool fractional = scale != std::floor(scale);
+  const QRect usable = fractional ? available.adjusted(0, 0, -1, -1) : available;
+  return QPoint(fit(window.left(), window.width(), usable.left(), usable.right()),
+                fit(window.top(), window.height(), usable.top(), usable.bottom())) +
+         QPoint(frame.left(), frame.top());
 }
 
 QRect pixels(const Twips& box) {

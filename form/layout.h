@@ -2,6 +2,7 @@
 
 #include "calc/fields.h"
 
+#include <QMargins>
 #include <QRect>
 
 #include <span>
@@ -47,9 +48,12 @@ std::span<const Placement> placements();
 // Twips to pixels at 96 dpi; Qt's high-DPI scaling takes it from there.
 QRect pixels(const Twips& box);
 
-// Where the client area `window` opens on a screen whose free area is `available`: its own
-// place when it fits there wholly, otherwise moved the least distance that makes it fit. A
-// window larger than the area keeps its top-left corner in it.
-QPoint openingPlace(const QRect& window, const QRect& available);
+// Where the client area `client` opens on a screen whose free area is `available`, with the
+// window's frame and title bar `frame` around it: its own place when the whole window fits
+// there, otherwise moved the least distance that makes it fit. A window larger than the
+// area keeps its frame's top-left corner in it. All in device-independent pixels of a
+// screen scaled by `scale`.
+QPoint openingPlace(const QRect& client, const QMargins& frame, const QRect& available,
+                    double scale);
 
 }  // namespace form

@@ -22,6 +22,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <span>
@@ -260,13 +261,30 @@ QWidget* QelmarForm::widget(const Placed& element) const {
 }
 
 void QelmarForm::placeElements() {
+  setFixedSize(pixels(windowBox()).size());
+  placeWindow(QMargins());
+  for (const Placement& row : placements()) widget(row.element)->setGeometry(pixels(row.box));
+}
+
+// Until the window is shown its frame is unknown; placed again once it is.
+void QelmarForm::placeWindow(const QMargins& frame) {
   QRect client = pixels(windowBox());
   const QScreen* screen = QGuiApplication::screenAt(client.topLeft());
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr) client.moveTopLeft(openingPlace(client, screen->availableGeometry()));
-  setFixedSize(client.size());
+  if (screen != nullptr) {
+    client.moveTopLeft(
+        openingPlace(client, frame, screen->availableGeometry(), screen->devicePixelRatio()));
+  }
   setGeometry(client);
-  for (const Placement& row : placements()) widget(row.element)->setGeometry(pixels(row.box));
+}
+
+bool QelmarForm::eventFilter(QObject* watched, QEvent* event) {
+  QWindow* window = windowHandle();
+  if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
+    window->removeEventFilter(this);
+    placeWindow(window->frameMargins());
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 // Tab walks the stops by their tab index and wraps; the window opens on the first stop.
@@ -288,6 +306,8 @@ std::unique_ptr<QelmarForm> QelmarForm::open() {
   auto window = std::make_unique<QelmarForm>();
   window->Form_Load();
   window->show();
+  // The window manager frames the window as it maps it.
+  window->windowHandle()->installEventFilter(window.get());
   return window;
 }
 

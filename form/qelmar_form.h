@@ -100,6 +100,8 @@ class QelmarForm final : public QWidget, public calc::Fields {
   QLabel* messageLine();
 
   void placeElements();
+  void placeWindow(const QMargins& frame);
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void orderFocus();
 };
 

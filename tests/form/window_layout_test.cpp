@@ -146,22 +146,35 @@ void WindowLayoutTest::window() {
 }
 
 void WindowLayoutTest::openingPlace_data() {
+  QTest::addColumn<double>("scale");
+  QTest::addColumn<QMargins>("frame");
   QTest::addColumn<QRect>("available");
   QTest::addColumn<QPoint>("place");
-  QTest::newRow("fits: its own place") << QRect(0, 0, 1024, 768) << QPoint(138, 159);
-  QTest::newRow("exactly fits") << QRect(0, 0, 691, 392) << QPoint(138, 159);
-  // 1280 x 800 at scale factor 2 is 640 x 400 to the window; at its place it ends 51 past
-  // the right edge (102 screen pixels).
-  QTest::newRow("scaled small screen") << QRect(0, 0, 640, 400) << QPoint(87, 159);
-  QTest::newRow("a panel takes the bottom") << QRect(0, 0, 800, 360) << QPoint(138, 127);
-  QTest::newRow("a panel takes the left") << QRect(200, 0, 824, 768) << QPoint(200, 159);
-  QTest::newRow("too small: top-left stays inside") << QRect(10, 20, 400, 200) << QPoint(10, 20);
+  // A title bar of 20 pixels and a border of one, as Openbox draws them.
+  const QMargins frame(1, 20, 1, 1);
+  QTest::newRow("fits: its own place") << 1.0 << frame << QRect(0, 0, 1024, 768) << QPoint(138, 159);
+  QTest::newRow("exactly fits") << 1.0 << frame << QRect(0, 0, 692, 393) << QPoint(138, 159);
+  QTest::newRow("the frame's right border") << 1.0 << frame << QRect(0, 0, 691, 393) << QPoint(137, 159);
+  QTest::newRow("a panel takes the bottom") << 1.0 << frame << QRect(0, 0, 800, 360) << QPoint(138, 126);
+  QTest::newRow("a panel takes the left") << 1.0 << frame << QRect(200, 0, 824, 768) << QPoint(201, 159);
+  QTest::newRow("too small: the frame's top-left stays inside")
+      << 1.0 << frame << QRect(10, 20, 400, 200) << QPoint(11, 40);
+  // 1280 x 800 at scale 2 is 640 x 400 to the window, its frame (1, 20, 1, 1) rounded to
+  // (1, 10, 1, 1): the frame ends on the screen's last column.
+  QTest::newRow("scale 2 on 1280 x 800")
+      << 2.0 << QMargins(1, 10, 1, 1) << QRect(0, 0, 640, 400) << QPoint(86, 159);
+  // 1024 x 600 at 1.5 is 683 x 400 to the window, but 553 x 233 come out 830 x 350
+  // screen pixels, and 683 is 1024 rounded up: the place leaves the last column free.
+  QTest::newRow("scale 1.5 on 1024 x 600")
+      << 1.5 << QMargins(1, 13, 1, 1) << QRect(0, 0, 683, 400) << QPoint(127, 159);
 }
 
 void WindowLayoutTest::openingPlace() {
+  QFETCH(double, scale);
+  QFETCH(QMargins, frame);
   QFETCH(QRect, available);
   QFETCH(QPoint, place);
-  QCOMPARE(form::openingPlace(QRect(138, 159, 553, 233), available), place);
+  QCOMPARE(form::openingPlace(QRect(138, 159, 553, 233), frame, available, scale), place);
 }
 
 void WindowLayoutTest::pictures() {
