@@ -81,7 +81,8 @@ QWidget* inWindowFont(QWidget* form) {
 QLabel* banner(QWidget* form) {
   registerImages();
   auto* image = named<QLabel>(form, u"Image1");
-  image->setPixmap(QPixmap(QStringLiteral(":/banner.gif")));
+  // Named formats: a file read without one makes Qt load every image reader to ask.
+  image->setPixmap(QPixmap(QStringLiteral(":/banner.gif"), "GIF"));
   return image;
 }
 
@@ -222,7 +223,7 @@ QelmarForm::QelmarForm(QWidget* parent)
       計算(calculateButton(this)) {
   setObjectName(QStringLiteral("Qelmar"));
   setWindowTitle(QStringLiteral("Qelmar"));
-  setWindowIcon(QIcon(QStringLiteral(":/qelmar.png")));
+  setWindowIcon(QIcon(QPixmap(QStringLiteral(":/qelmar.gif"), "GIF")));
 
   // A screen reader names each field, and a combo box's text part, by the caption beside it.
   for (const Caption& caption : captions()) {

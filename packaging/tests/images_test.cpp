@@ -200,6 +200,17 @@ TEST(WindowIcon, PngsAreSquareEightBitGreyPalettes) {
   }
 }
 
+// What the running window shows as its icon, in the banner's format.
+TEST(WindowIcon, GifIsOneGreyFrameOf32By32) {
+  const Gif gif = parseGif(readImage("qelmar.gif"));
+  EXPECT_EQ(gif.width, 32u);
+  EXPECT_EQ(gif.height, 32u);
+  EXPECT_EQ(gif.frames.size(), 1u);
+  EXPECT_LE(gif.globalPalette.size(), 256u);
+  for (const Rgb& c : gif.globalPalette) EXPECT_TRUE(grey(c));
+  EXPECT_FALSE(gif.transparentColour);
+}
+
 TEST(WindowIcon, WindowsIconHoldsA32By32With256Colours) {
   const Bytes ico = readImage("qelmar.ico");
   const Reader r(ico);

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFontMetrics>
 #include <QInputMethodQueryEvent>
 #include <QLabel>
@@ -180,6 +181,13 @@ void WindowLayoutTest::openingPlace() {
 void WindowLayoutTest::pictures() {
   QCOMPARE(form_->Image1->pixmap().size(), QSize(537, 45));
   QVERIFY(form_->windowIcon().availableSizes().contains(QSize(32, 32)));
+  // Only the reader of what the window shows: a picture read without a format it has a
+  // reader for makes Qt load every reader to ask.
+  QFile maps(u"/proc/self/maps"_s);
+  QVERIFY(maps.open(QIODevice::ReadOnly));
+  const QByteArray mapped = maps.readAll();
+  QVERIFY(mapped.contains("libqgif"));
+  for (const char* unused : {"libqjpeg", "libqico", "libjpeg"}) QVERIFY2(!mapped.contains(unused), unused);
 }
 
 void WindowLayoutTest::divider() {
