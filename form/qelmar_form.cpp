@@ -3,6 +3,7 @@
 #include "calc/calculate_click.h"
 #include "calc/normalization.h"
 #include "form/captions.h"
+#include "form/combo_box_accessible.h"
 #include "form/field_combo_box.h"
 #include "form/input_method_off_line_edit.h"
 #include "form/layout.h"
@@ -137,6 +138,8 @@ QLineEdit* QelmarForm::inputBox(Field field) {
 }
 
 QComboBox* QelmarForm::comboBox(Field field) {
+  // Before the box exists: Qt keeps the first interface it makes for a widget.
+  installComboBoxAccessible();
   auto* combo = named<FieldComboBox>(this, calc::fieldName(field));
   combo->setEditText(qtText(calc::startText(field)));
   return keep(combo, field);
