@@ -1,14 +1,11 @@
 #include "form/field_combo_box.h"
 
-#include "form/combo_box_accessible.h"
-
 #include <QLineEdit>
 #include <QWheelEvent>
 
 namespace form {
 
 FieldComboBox::FieldComboBox(QWidget* parent) : QComboBox(parent) {
-  installComboBoxAccessible();
   setEditable(true);
   setCompleter(nullptr);
   setInsertPolicy(QComboBox::NoInsert);

@@ -11,7 +11,8 @@ namespace form {
 // - The mouse wheel changes the item only while the box has the focus, so a pointer passing
 //   over the window changes no figure.
 // - A picked item's text is selected, so typing replaces it.
-// - A screen reader names the box (and its text part) by its caption, not by its text.
+// - A screen reader names the box (and its text part) by its caption, not by its text, once
+//   installComboBoxAccessible has run (the window runs it).
 class FieldComboBox final : public QComboBox {
  public:
   explicit FieldComboBox(QWidget* parent);

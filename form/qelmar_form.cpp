@@ -1,8 +1,10 @@
 #include "form/qelmar_form.h"
 
 #include "calc/calculate_click.h"
+#include "calc/gathered_writes.h"
 #include "calc/normalization.h"
 #include "form/captions.h"
+#include "form/combo_box_accessible.h"
 #include "form/field_combo_box.h"
 #include "form/input_method_off_line_edit.h"
 #include "calc/input_checks.h"
@@ -12,6 +14,7 @@
 #include "form/window_font.h"
 #include "numeric/numeric_error.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
@@ -166,6 +169,8 @@ QLineEdit* QelmarForm::inputBox(Field field) {
 }
 
 QComboBox* QelmarForm::comboBox(Field field) {
+  // Before the box exists: Qt keeps the first interface it makes for a widget.
+  installComboBoxAccessible();
   auto* combo = named<FieldComboBox>(this, calc::fieldName(field));
   combo->setEditText(qtText(calc::startText(field)));
   return keep(combo, field);
@@ -323,14 +328,29 @@ void QelmarForm::Form_Load() {
   }
 }
 
-void QelmarForm::計算_Click() { calc::計算_Click(*this); }
+// The handlers write a field and then replace its text, and set the message once per
+// failing check; a screen reader must hear only the outcome, so it reaches the widgets once.
+void QelmarForm::計算_Click() {
+  const QString lastMessage = Label1->text();
+  calc::GatheredWrites click(*this);
+  calc::計算_Click(click);
+  click.apply();
+  // The same message again changes no text, so Qt tells no one; a user who presses again
+  // must still hear that the fault stands.
+  if (!Label1->text().isEmpty() && Label1->text() == lastMessage) {
+    QAccessibleEvent again(Label1, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&again);
+  }
+}
 
 void QelmarForm::取引通貨Combo_Change() {
+  calc::GatheredWrites change(*this);
   try {
-    calc::取引通貨Combo_Change(*this);
+    calc::取引通貨Combo_Change(change);
   } catch (const numeric::NumericError&) {
     // The handler stops where it failed; the fields keep what it had written.
   }
+  change.apply();
 }
 
 std::u16string QelmarForm::text(Field field) const {

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -16,9 +17,14 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSignalSpy>
+#include <QtPlugin>
 #include <QTest>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -97,7 +103,49 @@ QJsonObject randomAction(QRandomGenerator& random) {
   return {{u"do"_s, u"reset"_s}};
 }
 
+// What a screen reader is told: each event's object and kind, and for a text change the text
+// it brings (none for a removal).
+struct Heard {
+  QObject* object;
+  QAccessible::Event type;
+  QString inserted;
+};
+QList<Heard>* heard = nullptr;
+
+class HeardEvents final : public QAccessibleBridge {
+ public:
+  void setRootObject(QAccessibleInterface* /*root*/) override {}
+  void notifyAccessibilityUpdate(QAccessibleEvent* event) override {
+    if (heard == nullptr) return;
+    Heard told{event->object(), event->type(), {}};
+    if (event->type() == QAccessible::TextUpdated) {
+      told.inserted = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    } else if (event->type() == QAccessible::TextInserted) {
+      told.inserted = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+    }
+    heard->append(told);
+  }
+};
+
+QList<Heard> heardDuring(const std::function<void()>& act) {
+  QList<Heard> told;
+  heard = &told;
+  const auto stopListening = qScopeGuard([] { heard = nullptr; });
+  act();
+  return told;
+}
+
+// Every text box of the window, and the text part of every combo box, with its text.
+QHash<QObject*, QString> fieldTexts(const form::QelmarForm& form) {
+  QHash<QObject*, QString> texts;
+  for (auto* box : form.findChildren<QLineEdit*>()) texts.insert(box, box->text());
+  return texts;
+}
+
 }  // namespace
+
+QAccessibleBridge* HeardEventsPlugin::create(const QString& /*key*/) { return new HeardEvents; }
+Q_IMPORT_PLUGIN(HeardEventsPlugin)
 
 WindowEventsTest::WindowEventsTest() = default;
 WindowEventsTest::~WindowEventsTest() = default;
@@ -262,6 +310,61 @@ void WindowEventsTest::screenReadersHearOfANewMessage() {
   QCOMPARE(form_->Label1->accessibleName(), QString());
   QCOMPARE(QAccessible::queryAccessibleInterface(form_->Label1)->text(QAccessible::Name),
            u"口座種別を選択してください"_s);
+}
+
+// A click tells a screen reader its message once, even the same message as the last click's,
+// and a field's text only when the click changed it, once, with the text it leaves.
+void WindowEventsTest::aClickIsHeardOnceForWhatItLeaves() {
+  using calc::Field;
+  struct Step {
+    const char* name;
+    QList<std::pair<Field, std::u16string>> edits;
+    QString message;
+    int messageEvents;
+  };
+  const QString chooseAccount = u"口座種別を選択してください"_s;
+  const Step steps[] = {
+      {"three rows fail",
+       {{Field::レバレッジtext, u""}, {Field::購入比率text, u""}, {Field::取引通貨Combo, u"クロス円"},
+        {Field::通貨単位Combo, u"10000"}},
+       chooseAccount, 1},
+      {"the same fault again", {}, chooseAccount, 1},
+      // No words to hear, but a reader that keeps the old name would read it out later.
+      {"a sound click empties the message line",
+       {{Field::レバレッジtext, u"100"}, {Field::購入比率text, u"10%"}, {Field::口座種別Combo, u"ドル"}},
+       QString(), 1},
+      {"the same results again", {}, QString(), 0},
+      {"a fault empties the results",
+       {{Field::レバレッジtext, u""}}, u"レバレッジを半角数字で入力してください"_s, 1},
+  };
+  for (const Step& step : steps) {
+    for (const auto& [field, text] : step.edits) form_->setText(field, text);
+    const QHash<QObject*, QString> before = fieldTexts(*form_);
+    const QList<Heard> told =
+        heardDuring([&] { QTest::mouseClick(form_->計算, Qt::LeftButton); });
+    const QHash<QObject*, QString> after = fieldTexts(*form_);
+    const QString name = QString::fromUtf8(step.name);
+    QVERIFY2(form_->Label1->text() == step.message, step.name);
+    const auto messageEvents = std::ranges::count_if(told, [&](const Heard& event) {
+      return event.object == form_->Label1 && event.type == QAccessible::NameChanged;
+    });
+    QVERIFY2(messageEvents == step.messageEvents,
+             qPrintable(u"%1: %2 message events"_s.arg(name).arg(messageEvents)));
+    QSet<QObject*> toldOf;
+    for (const Heard& event : told) {
+      const bool textEvent = event.type == QAccessible::TextInserted ||
+                             event.type == QAccessible::TextRemoved ||
+                             event.type == QAccessible::TextUpdated;
+      if (!textEvent || !after.contains(event.object)) continue;
+      const QString field = name + u": "_s + event.object->objectName();
+      QVERIFY2(event.inserted == after.value(event.object),
+               qPrintable(field + u" is told of "_s + event.inserted + u", not what it shows"_s));
+      QVERIFY2(before.value(event.object) != after.value(event.object),
+               qPrintable(field + u" is told of a text it already held"_s));
+      QVERIFY2(!toldOf.contains(event.object), qPrintable(field + u" is told twice"_s));
+      toldOf.insert(event.object);
+    }
+  }
 }
 
 // A pick once failed after an earlier pick had left the mouse where the item shows, even

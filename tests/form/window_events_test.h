@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessibleBridge>
 #include <QObject>
 
 #include <memory>
@@ -7,6 +8,17 @@
 namespace form {
 class QelmarForm;
 }
+
+// Hears what assistive technology is told (window_events_test.cpp), as the platform's own
+// bridge does: Qt hands events to an update handler only while a screen reader is active,
+// which never happens offscreen, but a bridge gets them all the same.
+class HeardEventsPlugin final : public QAccessibleBridgePlugin {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "heard_events.json")
+
+ public:
+  QAccessibleBridge* create(const QString& key) override;
+};
 
 // The events that drive the window: which user actions run a handler, and which do not.
 class WindowEventsTest : public QObject {
@@ -33,6 +45,7 @@ class WindowEventsTest : public QObject {
   void wheelChangesOnlyAFocusedCombo();
   void pickSelectsTheTextSoTypingReplacesIt();
   void screenReadersHearOfANewMessage();
+  void aClickIsHeardOnceForWhatItLeaves();
   void everyDriverPickTakesEffectWhateverCameBefore();
 
  private:

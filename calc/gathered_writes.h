@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "calc/fields.h"
+
+namespace calc {
+
+// The texts a handler writes, held back from the window until it has finished, so that
+// assistive technology hears each field's outcome once and never a text that the same
+// handler wrote and then replaced. Reads see the handler's own earlier writes.
+class GatheredWrites final : public Fields {
+ public:
+  explicit GatheredWrites(Fields& window) : window_(window) {}
+
+  std::u16string text(Field field) const override;
+  void setText(Field field, std::u16string text) override;
+
+  // Writes each field's last text to the window, in window order, skipping a field that
+  // already holds it; then holds nothing.
+  void apply();
+
+ private:
+  Fields& window_;
+  std::array<std::optional<std::u16string>, kFieldCount> written_;
+};
+
+}  // namespace calc
