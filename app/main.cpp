@@ -1,5 +1,5 @@
 #include "app/command_line.h"
-#include "form/qelmar_form.h"
+#include "qt/qelmar_form.h"
 
 #include <QApplication>
 
@@ -37,6 +37,6 @@ int main(int argc, char* argv[]) {
   // Lets a Wayland shell tie the window to its menu entry and icon.
   QApplication::setDesktopFileName(QStringLiteral(QELMAR_APP_ID));
 
-  const auto window = form::QelmarForm::open();
+  const auto window = qt::QelmarForm::open();
   return QApplication::exec();
 }

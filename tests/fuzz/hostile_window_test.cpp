@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "calc/fields.h"
-#include "form/qelmar_form.h"
-#include "form/qt_text.h"
+#include "qt/qelmar_form.h"
+#include "qt/qt_text.h"
 #include "properties.h"
 
 using namespace Qt::StringLiterals;
@@ -32,7 +32,7 @@ HostileWindowTest::HostileWindowTest() = default;
 HostileWindowTest::~HostileWindowTest() = default;
 
 void HostileWindowTest::init() {
-  form_ = form::QelmarForm::open();
+  form_ = qt::QelmarForm::open();
   QVERIFY(QTest::qWaitForWindowActive(form_.get()));
 }
 
@@ -46,7 +46,7 @@ void HostileWindowTest::paste_data() {
   QTest::addColumn<QStringList>("messages");
   const auto row = [](const char* what, int field, const QString& paste, const QStringList& messages) {
     const QString where =
-        field == kEveryInput ? u"every input"_s : form::qtText(calc::fieldName(fieldOf(field)));
+        field == kEveryInput ? u"every input"_s : qt::qtText(calc::fieldName(fieldOf(field)));
     QTest::newRow((where + u' ' + QString::fromLatin1(what)).toUtf8().constData())
         << field << paste << messages;
   };
@@ -92,22 +92,22 @@ void HostileWindowTest::paste() {
   for (int input = 0; input < 10; ++input) {
     if (field != kEveryInput && input != field) continue;
     pasteInto(input, paste);
-    QCOMPARE(form::qtText(form_->text(fieldOf(input))), paste);
+    QCOMPARE(qt::qtText(form_->text(fieldOf(input))), paste);
   }
 
   QElapsedTimer timer;
   timer.start();
-  QTest::mouseClick(form_->計算, Qt::LeftButton);
+  QTest::mouseClick(form_->control<QPushButton>(form::Element::計算), Qt::LeftButton);
   QVERIFY2(timer.elapsed() < 1000, qPrintable(u"the click took %1 ms"_s.arg(timer.elapsed())));
   const std::string fault = qelmar_fuzz::clickStateFault(*form_);
   QVERIFY2(fault.empty(), fault.c_str());
-  const QString shown = form::qtText(form_->text(Field::Label1));
+  const QString shown = qt::qtText(form_->text(Field::Label1));
   QVERIFY2(messages.contains(shown), qPrintable(shown));
 }
 
 // Select all, then Ctrl+V, as a user pastes.
 void HostileWindowTest::pasteInto(int field, const QString& text) {
-  QWidget* widget = form_->widget(fieldOf(field));
+  QWidget* widget = form_->control(fieldOf(field));
   auto* combo = qobject_cast<QComboBox*>(widget);
   QLineEdit* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget);
   QVERIFY(edit != nullptr);

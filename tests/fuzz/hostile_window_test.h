@@ -6,7 +6,7 @@
 
 #include <memory>
 
-namespace form {
+namespace qt {
 class QelmarForm;
 }
 
@@ -29,5 +29,5 @@ class HostileWindowTest : public QObject {
  private:
   void pasteInto(int field, const QString& text);
 
-  std::unique_ptr<form::QelmarForm> form_;
+  std::unique_ptr<qt::QelmarForm> form_;
 };

@@ -1,142 +1,159 @@
 #include "tools/drive/driver.h"
 
-#include "calc/fields.h"
-#include "form/qelmar_form.h"
-#include "tools/drive/state_line.h"
-#include "tools/drive/user_actions.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QJsonDocument>
-#include <QLineEdit>
-#include <QPixmap>
-#include <QPushButton>
-#include <QTest>
-
 #include <algorithm>
 #include <array>
+#include <istream>
+#include <ostream>
+
+#include "tools/drive/action_line.h"
+#include "tools/drive/utf.h"
 
 namespace drive {
 namespace {
 
-using namespace Qt::StringLiterals;
-
-// An action that cannot be done, thrown before anything in the window has changed, or a
+// An action that cannot be done, found before anything in the window has changed, or a
 // pick that did not take effect.
 struct ActionError {
-  QString message;
+  std::string message;
 };
 
-QString member(const QJsonObject& action, const QString& key) {
-  const QJsonValue value = action.value(key);
-  if (!value.isString()) throw ActionError{u"\"%1\" must be a string"_s.arg(key)};
-  return value.toString();
+std::string quoted(std::u16string_view text) { return '"' + toUtf8(text) + '"'; }
+
+std::u16string member(const ActionLine& action, std::string_view name) {
+  std::optional<std::u16string> text = action.text(name);
+  if (!text) throw ActionError{'"' + std::string(name) + "\" must be a string"};
+  return std::move(*text);
 }
 
-QWidget* fieldNamed(const form::QelmarForm& form, const QString& name) {
-  const auto& fields = calc::allFields();
-  const auto* field = std::ranges::find_if(fields, [&](calc::Field candidate) {
-    return calc::fieldName(candidate) == name.toStdU16String();
-  });
-  if (field == fields.end()) throw ActionError{u"no field named \"%1\""_s.arg(name)};
-  return form.widget(*field);
+form::Field fieldNamed(const std::u16string& name) {
+  const auto fields = form::allFields();
+  const auto found = std::ranges::find(fields, name, form::fieldName);
+  if (found == fields.end()) throw ActionError{"no field named " + quoted(name)};
+  return *found;
 }
 
 struct KeyName {
-  const char* name;
-  Qt::Key key;
-  Qt::KeyboardModifiers modifiers;
+  std::u16string_view name;
+  Key key;
 };
 
 constexpr std::array<KeyName, 4> kKeys{{
-    {"Tab", Qt::Key_Tab, Qt::NoModifier},
-    {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
-    {"Enter", Qt::Key_Return, Qt::NoModifier},
-    {"Escape", Qt::Key_Escape, Qt::NoModifier},
+    {u"Tab", Key::Tab},
+    {u"Shift+Tab", Key::ShiftTab},
+    {u"Enter", Key::Enter},
+    {u"Escape", Key::Escape},
 }};
+
+// Written by hand so that the keys keep the window's order, and only what JSON must
+// escape is escaped: a reader of a scenario's output sees the texts as the window shows
+// them.
+std::string jsonString(std::u16string_view text) {
+  std::u16string escaped;
+  for (char16_t c : text) {
+    if (c == u'"' || c == u'\\') {
+      escaped += u'\\';
+      escaped += c;
+    } else if (c < 0x20) {
+      constexpr char16_t kHex[] = u"0123456789abcdef";
+      escaped += u"\\u00";
+      escaped += kHex[c >> 4];
+      escaped += kHex[c & 0xF];
+    } else {
+      escaped += c;
+    }
+  }
+  return '"' + toUtf8(escaped) + '"';
+}
+
+std::string errorLine(std::string_view message) {
+  const std::optional<std::u16string> text = fromUtf8(message);
+  return "{\"error\":" + jsonString(text.value_or(u"")) + '}';
+}
 
 }  // namespace
 
-Driver::Driver() { reset(); }
-
-Driver::~Driver() = default;
-
-QByteArray Driver::perform(const QByteArray& line) {
-  QJsonParseError parse{};
-  const QJsonDocument document = QJsonDocument::fromJson(line, &parse);
-  if (parse.error != QJsonParseError::NoError || !document.isObject()) {
-    return errorLine(u"not a JSON object: %1"_s.arg(QString::fromUtf8(line)));
-  }
-  const QJsonObject action = document.object();
+std::string Driver::perform(std::string_view line) {
+  const std::optional<ActionLine> action = ActionLine::read(line);
+  if (!action) return errorLine("not a JSON object: " + validUtf8(line));
   try {
-    const QString verb = member(action, u"do"_s);
+    const std::u16string verb = member(*action, "do");
     if (verb == u"reset") {
-      reset();
+      window_.reset();
     } else if (verb == u"type") {
-      type(action);
+      type(*action);
     } else if (verb == u"pick") {
-      pick(action);
+      pick(*action);
     } else if (verb == u"click") {
-      click();
+      window_.click();
     } else if (verb == u"key") {
-      key(action);
+      press(*action);
     } else if (verb == u"grab") {
-      grab(action);
+      grab(*action);
     } else if (verb != u"look") {
-      throw ActionError{u"unknown action \"%1\""_s.arg(verb)};
+      throw ActionError{"unknown action " + quoted(verb)};
     }
   } catch (const ActionError& error) {
     return errorLine(error.message);
   }
-  QApplication::processEvents();
-  return stateLine(*form_);
+  window_.settle();
+  return stateLine();
 }
 
-void Driver::reset() {
-  form_.reset();
-  form_ = form::QelmarForm::open();
-  form_->activateWindow();
-  if (!QTest::qWaitForWindowActive(form_.get())) qFatal("the window did not become active");
-}
-
-void Driver::type(const QJsonObject& action) {
-  QWidget* field = fieldNamed(*form_, member(action, u"field"_s));
-  const QString text = member(action, u"text"_s);
-  if (qobject_cast<QLineEdit*>(field) == nullptr && qobject_cast<QComboBox*>(field) == nullptr) {
-    throw ActionError{u"%1 cannot be typed into"_s.arg(field->objectName())};
+void Driver::type(const ActionLine& action) {
+  const form::Field field = fieldNamed(member(action, "field"));
+  const std::u16string text = member(action, "text");
+  const form::Kind kind = form::rowOf(field).kind;
+  if (kind != form::Kind::TextBox && kind != form::Kind::ComboBox) {
+    throw ActionError{toUtf8(form::fieldName(field)) + " cannot be typed into"};
   }
-  typeText(field, text);
+  window_.type(field, text);
 }
 
-void Driver::pick(const QJsonObject& action) {
-  auto* combo = qobject_cast<QComboBox*>(fieldNamed(*form_, member(action, u"field"_s)));
-  if (combo == nullptr) throw ActionError{u"only a combo box has a list to pick from"_s};
-  const QString item = member(action, u"item"_s);
-  const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-  if (index < 0) {
-    throw ActionError{u"\"%1\" is not in the list of %2"_s.arg(item, combo->objectName())};
+void Driver::pick(const ActionLine& action) {
+  const form::Field field = fieldNamed(member(action, "field"));
+  if (form::rowOf(field).kind != form::Kind::ComboBox) {
+    throw ActionError{"only a combo box has a list to pick from"};
   }
-  if (const QString failure = pickItem(combo, index); !failure.isEmpty()) {
-    throw ActionError{failure};
+  const std::u16string item = member(action, "item");
+  const auto items = form::comboItems(field);
+  const auto found = std::ranges::find(items, item);
+  if (found == items.end()) {
+    throw ActionError{quoted(item) + " is not in the list of " + toUtf8(form::fieldName(field))};
   }
+  const std::string failure =
+      window_.pick(field, static_cast<std::size_t>(found - items.begin()));
+  if (!failure.empty()) throw ActionError{failure};
 }
 
-void Driver::click() { QTest::mouseClick(form_->計算, Qt::LeftButton); }
-
-void Driver::key(const QJsonObject& action) {
-  const QString name = member(action, u"key"_s);
-  const auto* found = std::ranges::find_if(
-      kKeys, [&](const KeyName& key) { return name == QLatin1String(key.name); });
+void Driver::press(const ActionLine& action) {
+  const std::u16string name = member(action, "key");
+  const auto* found = std::ranges::find(kKeys, name, &KeyName::name);
   if (found == kKeys.end()) {
-    throw ActionError{u"unknown key \"%1\" (Tab, Shift+Tab, Enter, Escape)"_s.arg(name)};
+    throw ActionError{"unknown key " + quoted(name) + " (Tab, Shift+Tab, Enter, Escape)"};
   }
-  QWidget* target = QApplication::focusWidget();
-  QTest::keyClick(target != nullptr ? target : form_.get(), found->key, found->modifiers);
+  window_.press(found->key);
 }
 
-void Driver::grab(const QJsonObject& action) {
-  const QString path = member(action, u"file"_s);
-  if (!form_->grab().save(path, "PNG")) throw ActionError{u"cannot write %1"_s.arg(path)};
+void Driver::grab(const ActionLine& action) {
+  const std::string path = toUtf8(member(action, "file"));
+  if (!window_.grab(path)) throw ActionError{"cannot write " + path};
+}
+
+std::string Driver::stateLine() const {
+  std::string line = "{";
+  for (const form::Field field : form::allFields()) {
+    line += jsonString(form::fieldName(field)) + ':' + jsonString(window_.text(field)) + ',';
+  }
+  const std::optional<form::Control> focus = window_.focus();
+  return line + "\"focus\":" + jsonString(focus ? form::rowOf(*focus).name : u"") + '}';
+}
+
+void Driver::serve(std::istream& in, std::ostream& out) {
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+    out << perform(line) << '\n' << std::flush;
+  }
 }
 
 }  // namespace drive

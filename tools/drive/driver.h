@@ -1,35 +1,36 @@
 #pragma once
 
-#include <QByteArray>
-#include <QJsonObject>
+#include <iosfwd>
+#include <string>
+#include <string_view>
 
-#include <memory>
-
-namespace form {
-class QelmarForm;
-}
+#include "tools/drive/window.h"
 
 namespace drive {
 
-// Plays a user at the real window: one action in, one line out.
+class ActionLine;
+
+// Plays a user at a window: one action line in, one state line or error line out (the
+// protocol of README.md here), the same for every toolkit's window.
 class Driver {
  public:
-  Driver();  // with a fresh window open
-  ~Driver();
+  explicit Driver(Window& window) : window_(window) {}
 
-  // Performs the action of one input line and returns the state line that follows it,
-  // or an error line, after which the window is as it was.
-  QByteArray perform(const QByteArray& line);
+  // Performs the action of one line and returns the state line that follows it, or an
+  // error line, after which the window is as it was (a pick that failed aside).
+  std::string perform(std::string_view line);
+
+  // Answers every line of `in` on `out`, skipping blank lines; returns at the end of `in`.
+  void serve(std::istream& in, std::ostream& out);
 
  private:
-  void reset();
-  void type(const QJsonObject& action);
-  void pick(const QJsonObject& action);
-  void click();
-  void key(const QJsonObject& action);
-  void grab(const QJsonObject& action);
+  void type(const ActionLine& action);
+  void pick(const ActionLine& action);
+  void press(const ActionLine& action);
+  void grab(const ActionLine& action);
+  std::string stateLine() const;
 
-  std::unique_ptr<form::QelmarForm> form_;
+  Window& window_;
 };
 
 }  // namespace drive

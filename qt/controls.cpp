@@ -1,0 +1,122 @@
+#include "qt/controls.h"
+
+#include "calc/input_checks.h"
+#include "qt/combo_box_accessible.h"
+#include "qt/field_combo_box.h"
+#include "qt/input_method_off_line_edit.h"
+#include "qt/message_line.h"
+#include "qt/qt_geometry.h"
+#include "qt/qt_text.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <stdexcept>
+#include <utility>
+
+// The images live in this static library's resources, which the linker keeps only when
+// something names them.
+static void registerImages() { Q_INIT_RESOURCE(qelmar); }
+
+namespace qt {
+namespace {
+
+using form::Row;
+
+template <typename Widget, typename... Arguments>
+Widget* placed(QWidget* form, std::u16string_view name, const form::Twips& box,
+               Arguments&&... arguments) {
+  auto* widget = new Widget(form, std::forward<Arguments>(arguments)...);
+  widget->setObjectName(qtText(name));
+  widget->setGeometry(qtPixels(box));
+  return widget;
+}
+
+Qt::Alignment alignmentOf(const Row& row) {
+  return (row.alignment == form::Alignment::Right ? Qt::AlignRight : Qt::AlignLeft) |
+         Qt::AlignVCenter;
+}
+
+// Numbers are typed where the input method is off: no input method may turn the keys
+// into full-width text there.
+QWidget* textBox(QWidget* form, const Row& row) {
+  QLineEdit* box = row.inputMethodOff ? placed<InputMethodOffLineEdit>(form, row.name, row.box)
+                                      : placed<QLineEdit>(form, row.name, row.box);
+  box->setText(qtText(row.text));
+  box->setAlignment(alignmentOf(row));
+  return box;
+}
+
+QWidget* comboBox(QWidget* form, const Row& row) {
+  // Before the box exists: Qt keeps the first interface it makes for a widget.
+  installComboBoxAccessible();
+  auto* combo = placed<FieldComboBox>(form, row.name, row.box);
+  combo->setEditText(qtText(row.text));
+  return combo;
+}
+
+// Left without an accessible name: only then does Qt tell a screen reader that the label's
+// text changed, and read the message out as its name.
+QWidget* messageLine(QWidget* form, const Row& row) {
+  QStringList messages;
+  for (std::u16string_view message : calc::everyMessage()) messages << qtText(message);
+  return placed<MessageLine>(form, row.name, row.box, messages);
+}
+
+QWidget* banner(QWidget* form, const Row& row) {
+  registerImages();
+  auto* image = placed<QLabel>(form, row.name, row.box);
+  // Named formats: a file read without one makes Qt load every image reader to ask.
+  image->setPixmap(QPixmap(QStringLiteral(":/banner.gif"), "GIF"));
+  return image;
+}
+
+QWidget* divider(QWidget* form, const Row& row) {
+  auto* line = placed<QFrame>(form, row.name, row.box);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Plain);
+  line->setLineWidth(1);
+  line->setForegroundRole(QPalette::WindowText);
+  return line;
+}
+
+QWidget* button(QWidget* form, const Row& row) {
+  auto* button = placed<QPushButton>(form, row.name, row.box);
+  button->setText(qtText(row.text));
+  // Enter presses it when it has the focus, as Space does. Outside a dialog nothing makes
+  // an auto-default button the default, so Enter in a field still never presses it.
+  button->setAutoDefault(true);
+  button->setDefault(false);
+  return button;
+}
+
+}  // namespace
+
+QWidget* makeControl(QWidget* form, const Row& row) {
+  switch (row.kind) {
+    case form::Kind::TextBox: return textBox(form, row);
+    case form::Kind::ComboBox: return comboBox(form, row);
+    case form::Kind::MessageLine: return messageLine(form, row);
+    case form::Kind::Picture: return banner(form, row);
+    case form::Kind::Line: return divider(form, row);
+    case form::Kind::Button: return button(form, row);
+  }
+  throw std::logic_error("a row of a kind the Qt window cannot make");
+}
+
+QLabel* makeCaptionLabel(QWidget* form, const form::CaptionLabel& caption) {
+  auto* label = placed<QLabel>(form, caption.name, caption.box);
+  label->setTextFormat(Qt::PlainText);
+  label->setText(qtText(caption.caption));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // Flat and opaque: window-text letters on the window background.
+  label->setAutoFillBackground(true);
+  label->setBackgroundRole(QPalette::Window);
+  label->setForegroundRole(QPalette::WindowText);
+  return label;
+}
+
+}  // namespace qt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace drive {
+
+// One action line: a JSON object (RFC 8259) whose members the driver reads as texts.
+class ActionLine {
+ public:
+  // Nothing when the line is not exactly one JSON object. A member named twice keeps its
+  // last value.
+  static std::optional<ActionLine> read(std::string_view line);
+
+  // The member's text; nothing when it is missing or not a string.
+  std::optional<std::u16string> text(std::string_view name) const;
+
+ private:
+  friend class JsonReader;
+  std::map<std::u16string, std::optional<std::u16string>> members_;
+};
+
+}  // namespace drive
