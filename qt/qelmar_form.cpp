@@ -59,7 +59,7 @@ QelmarForm::QelmarForm(QWidget* parent) : QWidget(parent, kWindowFlags) {
   // Each caption label just before the field it names.
   for (std::size_t i = 0; i < form::kRowCount; ++i) {
     const form::Row& row = form::windowRows()[i];
-    if (row.caption) captionLabels_[i] = makeCaptionLabel(this, *row.caption);
+    if (row.caption) makeCaptionLabel(this, *row.caption);
     controls_[i] = makeControl(this, row);
   }
   nameFieldsByCaptions();
@@ -75,11 +75,6 @@ QelmarForm::QelmarForm(QWidget* parent) : QWidget(parent, kWindowFlags) {
 
 QWidget* QelmarForm::control(form::Control control) const {
   return controls_[form::rowIndex(control)];
-}
-
-QLabel* QelmarForm::captionLabel(Field field) const {
-  form::captionOf(field);  // throws for a field without one
-  return captionLabels_[form::rowIndex(field)];
 }
 
 // A screen reader names each field, and a combo box's text part, by the caption beside it.

@@ -8,8 +8,6 @@
 #include <array>
 #include <memory>
 
-class QLabel;
-
 namespace qt {
 
 // The calculator window on Qt, made from the window table. The texts of its fields are
@@ -30,14 +28,12 @@ class QelmarForm final : public QWidget, public calc::Fields {
   std::u16string text(form::Field field) const override;
   void setText(form::Field field, std::u16string text) override;
 
-  // The widget a row of the table made: a field's box or another element, and the
-  // caption label beside a field.
+  // The widget a row of the table made: a field's box or another element.
   QWidget* control(form::Control control) const;
   template <class Widget>
   Widget* control(form::Control control) const {
     return qobject_cast<Widget*>(this->control(control));
   }
-  QLabel* captionLabel(form::Field field) const;
 
  private:
   void 計算_Click();
@@ -49,7 +45,6 @@ class QelmarForm final : public QWidget, public calc::Fields {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   std::array<QWidget*, form::kRowCount> controls_{};
-  std::array<QLabel*, form::kRowCount> captionLabels_{};
 };
 
 }  // namespace qt

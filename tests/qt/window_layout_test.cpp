@@ -77,6 +77,18 @@ bool inkInside(const QFont& font, const QString& text, Qt::Alignment alignment, 
   return true;
 }
 
+// The label a user reads beside a field: on its row, ending just left of it.
+const QLabel* labelBeside(const QWidget* field) {
+  const QLabel* beside = nullptr;
+  for (const QLabel* label : field->parentWidget()->findChildren<QLabel*>()) {
+    const QRect box = label->geometry();
+    if (box.top() == field->y() && box.right() < field->x() && box.right() >= field->x() - 10) {
+      beside = label;
+    }
+  }
+  return beside;
+}
+
 bool fits(const QLineEdit* box) {
   const QFontMetrics metrics(box->font());
   const QRect room = textRoom(box);
@@ -169,18 +181,6 @@ void WindowLayoutTest::divider() {
   QCOMPARE(shot.pixelColor(273, 150), ground);
 }
 
-// The label a user reads beside a field: on its row, ending just left of it.
-const QLabel* labelBeside(const QWidget* field) {
-  const QLabel* beside = nullptr;
-  for (const QLabel* label : field->parentWidget()->findChildren<QLabel*>()) {
-    const QRect box = label->geometry();
-    if (box.top() == field->y() && box.right() < field->x() && box.right() >= field->x() - 10) {
-      beside = label;
-    }
-  }
-  return beside;
-}
-
 // What a screen reader calls each field is what the user reads beside it, also for a combo
 // box whose text changes with every pick, and for the combo box's text part.
 void WindowLayoutTest::eachFieldIsNamedByTheLabelBesideIt() {
@@ -270,7 +270,8 @@ void WindowLayoutTest::everyMessageFitsTheMessageLine() {
 }
 
 void WindowLayoutTest::fontHasJapaneseGlyphs() {
-  const QRawFont font = QRawFont::fromFont(form_->captionLabel(form::Field::口座残高text)->font());
+  const QLabel* caption = labelBeside(form_->control(form::Field::口座残高text));
+  const QRawFont font = QRawFont::fromFont(caption->font());
   QVERIFY(font.isValid());
   // Run once per accepted Japanese face, each named here, so none passes in another face.
   if (const QString face = qEnvironmentVariable("QELMAR_EXPECTED_FACE"); !face.isEmpty()) {
