@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
   window.move(138, 159);
   QFont font;
   font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-  font.setPixelSize(11);
+  font.setPixelSize(10);
   window.setFont(font);
 
   QPixmap picture(537, 45);
