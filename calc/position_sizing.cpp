@@ -1,8 +1,9 @@
 #include "calc/position_sizing.h"
 
-#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "numeric/currency.h"
@@ -18,8 +19,6 @@ using numeric::cur;
 using numeric::dbl;
 using numeric::Dbl;
 using numeric::Pattern;
-using F = Field;
-using S = Statement;
 
 namespace {
 
@@ -37,17 +36,6 @@ struct Inputs {
   std::int32_t lossCutRatio = 0;
 };
 
-struct Results {
-  Currency orderLot;
-  Currency requiredMargin;
-  Currency effectiveMargin;
-  Currency pipValue;
-  Currency allowableLoss;
-  Currency pipsToLossCut;
-  Currency lossCutRateBuy;
-  Currency lossCutRateSell;
-};
-
 // What follows the number in an output field.
 enum class Suffix { None, AccountKind, Pips };
 
@@ -60,17 +48,47 @@ struct Output {
 };
 
 constexpr std::array<Output, 10> kOutputs{{
-    {S::ShowLot, F::オーダーの適正ロットtext, Pattern::Plain2, Suffix::None},
-    {S::ShowMargin, F::ポジション必要証拠金text, kAmountPattern, Suffix::AccountKind},
-    {S::ShowEffectiveMargin, F::オーダー時の有効証拠金text, kAmountPattern, Suffix::AccountKind},
-    {S::ShowPipValue, F::PIPSあたりの損益額text, kAmountPattern, Suffix::AccountKind},
-    {S::ShowAllowableLoss, F::許容含み損text, kAmountPattern, Suffix::AccountKind},
-    {S::ShowPipsToLossCut, F::ロスカットまでの余力PIPStext, Pattern::Grouped1, Suffix::Pips},
-    {S::ShowBuyRateDollarQuoted, F::ロスカット到達レート買text, Pattern::Plain5, Suffix::None},
-    {S::ShowSellRateDollarQuoted, F::ロスカット到達レート売text, Pattern::Plain5, Suffix::None},
-    {S::ShowBuyRateYenQuoted, F::ロスカット到達レート買text, Pattern::Plain2, Suffix::None},
-    {S::ShowSellRateYenQuoted, F::ロスカット到達レート売text, Pattern::Plain2, Suffix::None},
+    {Statement::ShowLot, Field::オーダーの適正ロットtext, Pattern::Plain2, Suffix::None},
+    {Statement::ShowMargin, Field::ポジション必要証拠金text, kAmountPattern, Suffix::AccountKind},
+    {Statement::ShowEffectiveMargin, Field::オーダー時の有効証拠金text, kAmountPattern,
+     Suffix::AccountKind},
+    {Statement::ShowPipValue, Field::PIPSあたりの損益額text, kAmountPattern, Suffix::AccountKind},
+    {Statement::ShowAllowableLoss, Field::許容含み損text, kAmountPattern, Suffix::AccountKind},
+    {Statement::ShowPipsToLossCut, Field::ロスカットまでの余力PIPStext, Pattern::Grouped1,
+     Suffix::Pips},
+    {Statement::ShowBuyRateDollarQuoted, Field::ロスカット到達レート買text, Pattern::Plain5,
+     Suffix::None},
+    {Statement::ShowSellRateDollarQuoted, Field::ロスカット到達レート売text, Pattern::Plain5,
+     Suffix::None},
+    {Statement::ShowBuyRateYenQuoted, Field::ロスカット到達レート買text, Pattern::Plain2,
+     Suffix::None},
+    {Statement::ShowSellRateYenQuoted, Field::ロスカット到達レート売text, Pattern::Plain2,
+     Suffix::None},
 }};
+
+// The rows follow the statements' order: the first eight show the eight results in window
+// order, the yen-quoted rates write the last two fields again, and the last row is the last
+// statement the sound-results rule looks at.
+static_assert([] {
+  for (std::size_t i = 1; i < kOutputs.size(); ++i) {
+    if (kOutputs[i - 1].statement >= kOutputs[i].statement) return false;
+  }
+  const auto first = static_cast<std::size_t>(Field::オーダーの適正ロットtext);
+  for (std::size_t i = 0; i < 8; ++i) {
+    if (kOutputs[i].field != static_cast<Field>(first + i)) return false;
+  }
+  return kOutputs[8].field == kOutputs[6].field && kOutputs[9].field == kOutputs[7].field &&
+         kOutputs.back().statement == kLastResult;
+}(), "kOutputs: statement order, every result once in window order, the rates twice, "
+     "ending at kLastResult");
+
+// Evaluated while the program is built: a statement without a row stops the build.
+constexpr const Output& outputOf(Statement statement) {
+  for (const Output& output : kOutputs) {
+    if (output.statement == statement) return output;
+  }
+  throw std::logic_error("no output row for this statement");
+}
 
 // The account kind is whatever text its combo held when it was read.
 std::u16string_view suffixText(Suffix suffix, const Inputs& in) {
@@ -84,117 +102,182 @@ std::u16string_view suffixText(Suffix suffix, const Inputs& in) {
 
 Inputs readInputs(const Fields& fields, Statements& run) {
   Inputs in;
-  auto text = [&](F field) { return fields.text(field); };
-  auto percentage = [&](F field) { return numeric::removePercent(text(field)); };
-  run.read(S::ReadBalance, F::口座残高text,
-           [&] { in.balance = numeric::toCurrency(text(F::口座残高text)); });
-  run(S::ReadAccountKind, [&] { in.accountKind = text(F::口座種別Combo); });
-  run(S::ReadTradeKind, [&] { in.tradeKind = text(F::取引通貨Combo); });
-  run.read(S::ReadUsdJpyRate, F::現在のUSDJYPレートtext,
-           [&] { in.usdJpyRate = numeric::toCurrency(text(F::現在のUSDJYPレートtext)); });
-  run.read(S::ReadTradeRate, F::現在の取引通貨レートtext,
-           [&] { in.tradeRate = numeric::toCurrency(text(F::現在の取引通貨レートtext)); });
-  run(S::ReadUnitText, [&] { in.unitText = text(F::通貨単位Combo); });
-  run.read(S::ReadLeverage, F::レバレッジtext,
-           [&] { in.leverage = numeric::toLong(text(F::レバレッジtext)); });
-  run.read(S::ReadBuyRatio, F::購入比率text,
-           [&] { in.buyRatio = numeric::toLong(percentage(F::購入比率text)); });
-  run.read(S::ReadOrderCount, F::運用オーダー数text,
-           [&] { in.orderCount = numeric::toLong(text(F::運用オーダー数text)); });
-  run.read(S::ReadLossCutRatio, F::強制ロスカット証拠金維持率text,
-           [&] { in.lossCutRatio = numeric::toLong(percentage(F::強制ロスカット証拠金維持率text)); });
+  auto text = [&](Statement statement, Field field, std::u16string& value) {
+    run(statement, [&] { value = fields.text(field); });
+  };
+  auto currency = [&](Statement statement, Field field, Currency& value) {
+    run.read(statement, field, [&] { value = numeric::toCurrency(fields.text(field)); });
+  };
+  auto whole = [&](Statement statement, Field field, std::int32_t& value) {
+    run.read(statement, field, [&] { value = numeric::toLong(fields.text(field)); });
+  };
+  auto percentage = [&](Statement statement, Field field, std::int32_t& value) {
+    run.read(statement, field,
+             [&] { value = numeric::toLong(numeric::removePercent(fields.text(field))); });
+  };
+  currency(Statement::ReadBalance, Field::口座残高text, in.balance);
+  text(Statement::ReadAccountKind, Field::口座種別Combo, in.accountKind);
+  text(Statement::ReadTradeKind, Field::取引通貨Combo, in.tradeKind);
+  currency(Statement::ReadUsdJpyRate, Field::現在のUSDJYPレートtext, in.usdJpyRate);
+  currency(Statement::ReadTradeRate, Field::現在の取引通貨レートtext, in.tradeRate);
+  text(Statement::ReadUnitText, Field::通貨単位Combo, in.unitText);
+  whole(Statement::ReadLeverage, Field::レバレッジtext, in.leverage);
+  percentage(Statement::ReadBuyRatio, Field::購入比率text, in.buyRatio);
+  whole(Statement::ReadOrderCount, Field::運用オーダー数text, in.orderCount);
+  percentage(Statement::ReadLossCutRatio, Field::強制ロスカット証拠金維持率text, in.lossCutRatio);
   return in;
+}
+
+// One press's sizing, from the inputs as read. Double chains run strictly left to right,
+// brackets marking the only grouping, and end in Cur; each result is stored as Currency at
+// the end of its statement and read back from there by the next.
+class PositionSizing {
+ public:
+  PositionSizing(Fields& fields, Statements& run)
+      : fields_(fields),
+        run_(run),
+        in_(readInputs(fields, run)),
+        yen_(in_.accountKind == kYenAccount),
+        dollarQuoted_(in_.tradeKind == kDollarStraight) {}
+
+  void showLot();
+  void showMargin();
+  void showPipValueAndAllowableLoss();
+  void showLossCutRates();
+
+ private:
+  // The unit text is read anew at each of its uses.
+  Dbl unit() const { return numeric::toDouble(in_.unitText); }
+
+  // Writing a result is a statement of its own, formatting included.
+  template <Statement kShow>
+  void show(const Currency& value) {
+    constexpr const Output& output = outputOf(kShow);
+    run_(kShow, [&] {
+      fields_.setText(output.field,
+                      numeric::format(value, output.pattern) += suffixText(output.suffix, in_));
+    });
+  }
+
+  Fields& fields_;
+  Statements& run_;
+  const Inputs in_;
+  const bool yen_;
+  const bool dollarQuoted_;
+  // The results start at 0; a failed statement leaves its result as it was.
+  Currency orderLot_;
+  Currency requiredMargin_;
+  Currency effectiveMargin_;
+  Currency pipValue_;
+  Currency allowableLoss_;
+  Currency pipsToLossCut_;
+  Currency lossCutRateBuy_;
+  Currency lossCutRateSell_;
+};
+
+void PositionSizing::showLot() {
+  // Currency product: rounded to four decimals, ties to even.
+  run_(Statement::LotFromBalance,
+       [&] { orderLot_ = in_.balance * numeric::fromLong(in_.leverage); });
+  // Cur: times 10^4, then to the nearest integer, ties to even; so is every Cur below.
+  run_(Statement::LotPerOrder, [&] {
+    orderLot_ = cur(dbl(orderLot_) / unit() / dbl(in_.tradeRate) * dbl(in_.buyRatio) / 100 /
+                    dbl(in_.orderCount));
+  });
+  run_.when(Statement::IfYenAccountLot, [&] { return yen_; }, [&] {
+    run_(Statement::LotInDollars, [&] { orderLot_ = cur(dbl(orderLot_) / dbl(in_.usdJpyRate)); });
+  });
+  run_.when(Statement::IfDollarQuotedLot, [&] { return dollarQuoted_; }, [&] {
+    run_(Statement::LotOfDollarQuote, [&] { orderLot_ = cur(dbl(orderLot_) / 100); });
+  });
+  // The smallest lot, compared with the stored four-decimal value.
+  run_.when(
+      Statement::IfBelowMinimumLot, [&] { return std::is_gt(numeric::compare(0.01, orderLot_)); },
+      [&] { run_(Statement::MinimumLot, [&] { orderLot_ = cur(0.01); }); });
+  show<Statement::ShowLot>(orderLot_);
+}
+
+// Pairs quoted against the yen take 100 where dollar-quoted ones take the rate.
+void PositionSizing::showMargin() {
+  // Cur, ties to even.
+  run_.when(
+      Statement::IfDollarQuotedMargin, [&] { return dollarQuoted_; },
+      [&] {
+        run_(Statement::MarginDollarQuoted, [&] {
+          requiredMargin_ = cur(dbl(orderLot_) * (unit() * dbl(in_.tradeRate) / dbl(in_.leverage)));
+        });
+      },
+      [&] {
+        run_(Statement::MarginYenQuoted, [&] {
+          requiredMargin_ = cur(dbl(orderLot_) * (unit() * 100 / dbl(in_.leverage)));
+        });
+      });
+  // Currency product: rounded to four decimals, ties to even.
+  run_.when(Statement::IfYenAccountMargin, [&] { return yen_; }, [&] {
+    run_(Statement::MarginInYen, [&] { requiredMargin_ = requiredMargin_ * in_.usdJpyRate; });
+  });
+  // Exact integer product.
+  run_.when(Statement::IfDollarQuotedMarginScale, [&] { return dollarQuoted_; }, [&] {
+    run_(Statement::MarginTimes100, [&] { requiredMargin_ = requiredMargin_ * std::int16_t{100}; });
+  });
+  show<Statement::ShowMargin>(requiredMargin_);
+  // Exact difference.
+  run_(Statement::EffectiveMargin, [&] { effectiveMargin_ = in_.balance - requiredMargin_; });
+  show<Statement::ShowEffectiveMargin>(effectiveMargin_);
+}
+
+void PositionSizing::showPipValueAndAllowableLoss() {
+  // Cur, ties to even; the same for every pair kind.
+  run_(Statement::PipValue, [&] { pipValue_ = cur(dbl(orderLot_) * (unit() * 0.01)); });
+  // Currency product: rounded to four decimals, ties to even.
+  run_.when(Statement::IfYenAccountPipValue, [&] { return yen_; }, [&] {
+    run_(Statement::PipValueInYen, [&] { pipValue_ = pipValue_ * in_.usdJpyRate; });
+  });
+  show<Statement::ShowPipValue>(pipValue_);
+  // The ratio becomes a fraction before it meets the margin. Cur, ties to even; the
+  // difference is exact.
+  run_(Statement::AllowableLoss, [&] {
+    allowableLoss_ = in_.balance - cur(dbl(requiredMargin_) * (dbl(in_.lossCutRatio) / 100));
+  });
+  show<Statement::ShowAllowableLoss>(allowableLoss_);
+  // Cur, ties to even.
+  run_(Statement::PipsToLossCut,
+       [&] { pipsToLossCut_ = cur(dbl(allowableLoss_) / dbl(pipValue_)); });
+  show<Statement::ShowPipsToLossCut>(pipsToLossCut_);
+}
+
+// A dollar-quoted pip is 0.0001, its two factors 0.01 applied one after the other; a
+// yen-quoted one is 0.01. The distance is a Cur, ties to even; the rate minus or plus it
+// is exact.
+void PositionSizing::showLossCutRates() {
+  run_.when(
+      Statement::IfDollarQuotedRates, [&] { return dollarQuoted_; },
+      [&] {
+        const auto distance = [&] { return cur(dbl(pipsToLossCut_) * 0.01 * 0.01); };
+        run_(Statement::BuyRateDollarQuoted,
+             [&] { lossCutRateBuy_ = in_.tradeRate - distance(); });
+        run_(Statement::SellRateDollarQuoted,
+             [&] { lossCutRateSell_ = in_.tradeRate + distance(); });
+        show<Statement::ShowBuyRateDollarQuoted>(lossCutRateBuy_);
+        show<Statement::ShowSellRateDollarQuoted>(lossCutRateSell_);
+      },
+      [&] {
+        const auto distance = [&] { return cur(dbl(pipsToLossCut_) * 0.01); };
+        run_(Statement::BuyRateYenQuoted, [&] { lossCutRateBuy_ = in_.tradeRate - distance(); });
+        run_(Statement::SellRateYenQuoted, [&] { lossCutRateSell_ = in_.tradeRate + distance(); });
+        show<Statement::ShowBuyRateYenQuoted>(lossCutRateBuy_);
+        show<Statement::ShowSellRateYenQuoted>(lossCutRateSell_);
+      });
 }
 
 }  // namespace
 
-// Double chains run strictly left to right, brackets marking the only grouping; each ends
-// in Cur (times 10^4, ties to even) and is stored as Currency before the next statement.
 void showPositionSize(Fields& fields, Statements& run) {
-  const Inputs in = readInputs(fields, run);
-  Results r;
-  const bool yen = in.accountKind == kYenAccount;
-  const bool dollarQuoted = in.tradeKind == kDollarStraight;
-  // The unit text is read anew at each of its uses.
-  auto unit = [&] { return Dbl(numeric::toDouble(in.unitText)); };
-  // Writing a result is a statement of its own, formatting included.
-  auto show = [&](Statement statement, const Currency& value) {
-    const Output& out = *std::ranges::find(kOutputs, statement, &Output::statement);
-    run(statement, [&] {
-      fields.setText(out.field, numeric::format(value, out.pattern) += suffixText(out.suffix, in));
-    });
-  };
-
-  run(S::LotFromBalance, [&] { r.orderLot = in.balance * numeric::fromLong(in.leverage); });
-  run(S::LotPerOrder, [&] {
-    r.orderLot = cur(dbl(r.orderLot) / unit() / dbl(in.tradeRate) * dbl(in.buyRatio) / 100 /
-                     dbl(in.orderCount));
-  });
-  run.when(S::IfYenAccountLot, [&] { return yen; }, [&] {
-    run(S::LotInDollars, [&] { r.orderLot = cur(dbl(r.orderLot) / dbl(in.usdJpyRate)); });
-  });
-  run.when(S::IfDollarQuotedLot, [&] { return dollarQuoted; }, [&] {
-    run(S::LotOfDollarQuote, [&] { r.orderLot = cur(dbl(r.orderLot) / 100); });
-  });
-  // The smallest lot, compared with the stored four-decimal value.
-  run.when(S::IfBelowMinimumLot, [&] { return std::is_gt(numeric::compare(0.01, r.orderLot)); },
-           [&] { run(S::MinimumLot, [&] { r.orderLot = cur(0.01); }); });
-  show(S::ShowLot, r.orderLot);
-
-  // Pairs quoted against the yen take 100 where dollar-quoted ones take the rate.
-  run.when(
-      S::IfDollarQuotedMargin, [&] { return dollarQuoted; },
-      [&] {
-        run(S::MarginDollarQuoted, [&] {
-          r.requiredMargin = cur(dbl(r.orderLot) * (unit() * dbl(in.tradeRate) / dbl(in.leverage)));
-        });
-      },
-      [&] {
-        run(S::MarginYenQuoted, [&] {
-          r.requiredMargin = cur(dbl(r.orderLot) * (unit() * 100 / dbl(in.leverage)));
-        });
-      });
-  // Currency product: exact, then rounded to four decimals, ties to even.
-  run.when(S::IfYenAccountMargin, [&] { return yen; }, [&] {
-    run(S::MarginInYen, [&] { r.requiredMargin = r.requiredMargin * in.usdJpyRate; });
-  });
-  // Exact integer product.
-  run.when(S::IfDollarQuotedMarginScale, [&] { return dollarQuoted; }, [&] {
-    run(S::MarginTimes100, [&] { r.requiredMargin = r.requiredMargin * std::int16_t{100}; });
-  });
-  show(S::ShowMargin, r.requiredMargin);
-  run(S::EffectiveMargin, [&] { r.effectiveMargin = in.balance - r.requiredMargin; });
-  show(S::ShowEffectiveMargin, r.effectiveMargin);
-
-  run(S::PipValue, [&] { r.pipValue = cur(dbl(r.orderLot) * (unit() * 0.01)); });
-  run.when(S::IfYenAccountPipValue, [&] { return yen; }, [&] {
-    run(S::PipValueInYen, [&] { r.pipValue = r.pipValue * in.usdJpyRate; });
-  });
-  show(S::ShowPipValue, r.pipValue);
-  run(S::AllowableLoss, [&] {
-    r.allowableLoss = in.balance - cur(dbl(r.requiredMargin) * (dbl(in.lossCutRatio) / 100));
-  });
-  show(S::ShowAllowableLoss, r.allowableLoss);
-  run(S::PipsToLossCut, [&] { r.pipsToLossCut = cur(dbl(r.allowableLoss) / dbl(r.pipValue)); });
-  show(S::ShowPipsToLossCut, r.pipsToLossCut);
-
-  // The two factors 0.01 of a dollar-quoted pip apply one after the other.
-  run.when(
-      S::IfDollarQuotedRates, [&] { return dollarQuoted; },
-      [&] {
-        const auto distance = [&] { return cur(dbl(r.pipsToLossCut) * 0.01 * 0.01); };
-        run(S::BuyRateDollarQuoted, [&] { r.lossCutRateBuy = in.tradeRate - distance(); });
-        run(S::SellRateDollarQuoted, [&] { r.lossCutRateSell = in.tradeRate + distance(); });
-        show(S::ShowBuyRateDollarQuoted, r.lossCutRateBuy);
-        show(S::ShowSellRateDollarQuoted, r.lossCutRateSell);
-      },
-      [&] {
-        const auto distance = [&] { return cur(dbl(r.pipsToLossCut) * 0.01); };
-        run(S::BuyRateYenQuoted, [&] { r.lossCutRateBuy = in.tradeRate - distance(); });
-        run(S::SellRateYenQuoted, [&] { r.lossCutRateSell = in.tradeRate + distance(); });
-        show(S::ShowBuyRateYenQuoted, r.lossCutRateBuy);
-        show(S::ShowSellRateYenQuoted, r.lossCutRateSell);
-      });
+  PositionSizing sizing(fields, run);
+  sizing.showLot();
+  sizing.showMargin();
+  sizing.showPipValueAndAllowableLoss();
+  sizing.showLossCutRates();
 }
 
 }  // namespace calc

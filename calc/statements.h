@@ -53,7 +53,6 @@ class Statements {
     }
   }
 
-  bool failed(Statement statement) const { return failed_.test(index(statement)); }
   // Whether any statement from `first` to `last`, both included, failed.
   bool anyFailedIn(Statement first, Statement last) const;
   bool unreadable(Field field) const { return unreadable_.test(index(field)); }

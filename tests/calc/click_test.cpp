@@ -152,8 +152,19 @@ Edits typed(std::u16string balance, std::u16string_view account, std::u16string_
 }
 
 // No two inputs of a case are equal and none is 100, so a statement that reads the wrong
-// one of two inputs of a kind changes a text. Each of the first seven also sits where one
-// Double chain of position sizing, grouped any other way, rounds to another Currency.
+// one of two inputs of a kind changes a text. A case named after a chain or its statements
+// also sits where that chain, computed otherwise in the way below, rounds to another
+// Currency that a text shows:
+//   the lot's chain: the rate divided before Unit, the count before the percentage, the
+//     percentage as a fraction or divided by 100 first;
+//   the margin's and the pip value's chains: the bracket dropped, the lot multiplied first;
+//   the dollar-quoted pip's two factors 0.01 taken as one;
+//   "at ties", where the chain lands on a tie in the fourth decimal so that an ulp either
+//     way shows: [Unit ÷ leverage × rate] and [Unit ÷ leverage × 100] in the margin,
+//     [Unit ÷ 100] in the pip value, the dollar-quoted lot's ÷ 100 as × 0.01, and a yen
+//     lot's statements in another order (LotInDollars first, or LotOfDollarQuote before
+//     it). The pip value's bracket needs a unit such as 35 or 70: for 1000 and 10000,
+//     Unit × 0.01 and Unit ÷ 100 are the same Double.
 TEST(CalculateClick, AllDifferentInputsShowEveryTextExactly) {
   const std::u16string_view yen = calc::kYenAccount, dollar = calc::kDollarAccount;
   const std::u16string_view cross = calc::kCrossYen, straight = calc::kDollarStraight;
@@ -186,6 +197,23 @@ TEST(CalculateClick, AllDifferentInputsShowEveryTextExactly) {
        typed(u"110364", dollar, straight, u"146.449", u"1.1585", u"10000", u"1", u"48", u"10", u"50"),
        {{u"0.01", u"11,585.00ドル", u"98,779.00ドル", u"1.00ドル", u"104,571.50ドル", u"104,571.5PIPS",
          u"-9.29860", u"11.61560"}, u""}},
+      {"dollars, dollar-quoted, at ties: LotOfDollarQuote, MarginDollarQuoted, PipValue",
+       typed(u"5338.98", dollar, straight, u"129.999", u"1.8", u"35", u"180", u"26", u"20", u"86"),
+       {{u"1.98", u"69.40ドル", u"5,269.58ドル", u".69ドル", u"5,279.30ドル", u"7,606.0PIPS", u"1.03940",
+         u"2.56060"}, u""}},
+      {"yen, dollar-quoted, at ties: LotPerOrder, LotInDollars, LotOfDollarQuote in this order; "
+       "MarginDollarQuoted; PipValue",
+       typed(u"1166158.92", yen, straight, u"153.219", u"1.27", u"70", u"49", u"14", u"2", u"87"),
+       {{u"2.94", u"81,630.49円", u"1,084,528.43円", u"314.96円", u"1,095,140.39円", u"3,477.1PIPS", u"0.92230",
+         u"1.61770"}, u""}},
+      {"dollars, cross pair, at ties: MarginYenQuoted, PipValue",
+       typed(u"7993.86", dollar, cross, u"150.701", u"148.494", u"70", u"48", u"58", u"18", u"112"),
+       {{u"1.19", u"173.47ドル", u"7,820.39ドル", u".83ドル", u"7,799.57ドル", u"9,366.6PIPS", u"54.83",
+         u"242.16"}, u""}},
+      {"yen, cross pair, at ties: LotPerOrder before LotInDollars, MarginYenQuoted, PipValue",
+       typed(u"115261.04", yen, cross, u"150.302", u"84.928", u"35", u"48", u"47", u"4", u"63"),
+       {{u"1.46", u"15,946.11円", u"99,314.93円", u"76.55円", u"105,214.99円", u"1,374.5PIPS", u"71.18",
+         u"98.67"}, u""}},
       {"margin above the balance",
        typed(u"123456.78", yen, cross, u"147.893", u"151.237", u"10000", u"4", u"7", u"3", u"85"),
        {{u"0.01", u"369,732.50円", u"-246,275.72円", u"147.89円", u"-190,815.85円", u"-1,290.2PIPS",
