@@ -11,6 +11,7 @@
 #include "numeric/text_conversion.h"
 #include "numeric/text_ops.h"
 #include "properties.h"
+#include "support/pattern_text.h"
 
 namespace qelmar_fuzz {
 namespace {
@@ -19,6 +20,7 @@ using numeric::Currency;
 __extension__ typedef __int128 Int128;
 
 using numeric::Pattern;
+using qelmar_test::patternText;
 
 struct NumberPattern {
   Pattern pattern;
@@ -72,7 +74,7 @@ void checkCurrencyFormats(std::string& problems, Currency value) {
     const auto back =
         shown ? attempt([&] { return numeric::toCurrency(*shown); }, escaped) : std::nullopt;
     if (!back || !roundsTo(Int128(value.scaled()) * 10, Int128(back->scaled()) * 10, number.step)) {
-      problems += name + narrow(numeric::patternText(number.pattern)) + "\") gave " +
+      problems += name + narrow(patternText(number.pattern)) + "\") gave " +
                   quoted(shown) + escaped;
     }
   }
@@ -118,7 +120,7 @@ void checkTextFormat(std::string& problems, std::u16string_view text, bool reada
   const auto shown = attempt([&] { return numeric::format(text, pattern); }, escaped);
   const bool percent = pattern == Pattern::Percent;
   if (shown && (readable ? isFormattedNumber(*shown, percent) : *shown == text)) return;
-  problems += "\n  Format(text, \"" + narrow(numeric::patternText(pattern)) + "\") of a " +
+  problems += "\n  Format(text, \"" + narrow(patternText(pattern)) + "\") of a " +
               (readable ? "Double" : "non-number") + " gave " + quoted(shown) + escaped;
 }
 
