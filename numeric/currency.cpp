@@ -13,6 +13,8 @@ namespace {
 
 using detail::Int128;
 
+// The divisor that takes eight decimals back to four; the braces stop the build should
+// the scale ever outgrow 32 bits.
 constexpr std::uint32_t kUnit{Currency::kScale};
 
 Currency inRange(Int128 scaled) {
@@ -39,8 +41,7 @@ Currency operator*(Currency a, Currency b) {
       detail::divide(detail::product(a.scaled(), b.scaled()), kUnit);
   const std::int64_t cutOff = remainder < 0 ? -remainder : remainder;
   const bool quotientIsOdd = (quotient.low() & 1) != 0;
-  if (!detail::roundsUp(detail::Rounding::HalfEven, cutOff <=> kUnit / 2,
-                        quotientIsOdd)) {
+  if (!detail::roundsUp(detail::Rounding::HalfEven, cutOff <=> kUnit / 2, quotientIsOdd)) {
     return inRange(quotient);
   }
   return inRange(quotient + Int128(remainder < 0 ? -1 : 1));
