@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
 #include "numeric/currency.h"
@@ -26,6 +27,36 @@ void toDouble(benchmark::State& state, std::u16string text) {
   for (auto _ : state) benchmark::DoNotOptimize(numeric::toDouble(text));
 }
 BENCHMARK_CAPTURE(toDouble, Rate, u"1.2345");
+
+using numeric::Currency;
+
+// Currency's arithmetic as the calculation uses it: a product whose exact value needs more
+// than 64 bits, one that fits, a tie rounded to even, the percent's times 100.
+void currencyTimesCurrency(benchmark::State& state, std::int64_t a, std::int64_t b) {
+  const Currency x = Currency::fromScaled(a), y = Currency::fromScaled(b);
+  for (auto _ : state) benchmark::DoNotOptimize(x * y);
+}
+BENCHMARK_CAPTURE(currencyTimesCurrency, Wide, 9000000000000000, 10005000);
+BENCHMARK_CAPTURE(currencyTimesCurrency, Narrow, 12345, 20000);
+BENCHMARK_CAPTURE(currencyTimesCurrency, NegativeTie, -3, 5000);
+
+void currencyTimesInteger(benchmark::State& state, std::int64_t a, std::int16_t factor) {
+  const Currency x = Currency::fromScaled(a);
+  for (auto _ : state) benchmark::DoNotOptimize(x * factor);
+}
+BENCHMARK_CAPTURE(currencyTimesInteger, Hundred, 12345, std::int16_t{100});
+
+void currencySum(benchmark::State& state, std::int64_t a, std::int64_t b) {
+  const Currency x = Currency::fromScaled(a), y = Currency::fromScaled(b);
+  for (auto _ : state) benchmark::DoNotOptimize(x + y);
+}
+BENCHMARK_CAPTURE(currencySum, Mixed, 12345, -100000000);
+
+void currencyDifference(benchmark::State& state, std::int64_t a, std::int64_t b) {
+  const Currency x = Currency::fromScaled(a), y = Currency::fromScaled(b);
+  for (auto _ : state) benchmark::DoNotOptimize(x - y);
+}
+BENCHMARK_CAPTURE(currencyDifference, Mixed, 12345, -100000000);
 
 using numeric::Pattern;
 

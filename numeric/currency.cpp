@@ -1,50 +1,54 @@
 #include "numeric/currency.h"
 
-#include <limits>
+#include <cstdint>
+#include <optional>
 
 #include "numeric/decimal.h"
+#include "numeric/int128.h"
 #include "numeric/numeric_error.h"
 #include "numeric/rounding.h"
 
 namespace numeric {
 namespace {
 
-__extension__ typedef __int128 Int128;
-__extension__ typedef unsigned __int128 UInt128;
+using detail::Int128;
+
+// The divisor that takes eight decimals back to four; the braces stop the build should
+// the scale ever outgrow 32 bits.
+constexpr std::uint32_t kUnit{Currency::kScale};
 
 Currency inRange(Int128 scaled) {
-  if (scaled < std::numeric_limits<std::int64_t>::min() ||
-      scaled > std::numeric_limits<std::int64_t>::max()) {
-    throw NumericError(ErrorKind::Overflow);
-  }
-  return Currency::fromScaled(static_cast<std::int64_t>(scaled));
+  const std::optional<std::int64_t> narrowed = scaled.toInt64();
+  if (!narrowed) throw NumericError(ErrorKind::Overflow);
+  return Currency::fromScaled(*narrowed);
 }
 
 }  // namespace
 
 Currency operator+(Currency a, Currency b) {
-  return inRange(Int128(a.scaled()) + b.scaled());
+  return inRange(Int128(a.scaled()) + Int128(b.scaled()));
 }
 
 Currency operator-(Currency a, Currency b) {
-  return inRange(Int128(a.scaled()) - b.scaled());
+  return inRange(Int128(a.scaled()) - Int128(b.scaled()));
 }
 
-// The product of two scaled values carries twice the decimals; back to four, ties to even.
+// The product of two scaled values carries eight decimals; back to four, ties to even: the
+// truncated quotient moves one unit away from zero when the part cut off is more than
+// half a unit, or exactly half and the quotient odd.
 Currency operator*(Currency a, Currency b) {
-  const Int128 product = Int128(a.scaled()) * b.scaled();
-  const UInt128 magnitude = product < 0 ? UInt128(-product) : UInt128(product);
-  UInt128 quotient = magnitude / Currency::kScale;
-  const UInt128 remainder = magnitude % Currency::kScale;
-  if (detail::roundsUp(detail::Rounding::HalfEven, remainder <=> UInt128(Currency::kScale / 2),
-                       quotient % 2 == 1)) {
-    ++quotient;
+  const auto [quotient, remainder] =
+      detail::divide(detail::product(a.scaled(), b.scaled()), kUnit);
+  const std::int64_t cutOff = remainder < 0 ? -remainder : remainder;
+  const bool quotientIsOdd = (quotient.low() & 1) != 0;
+  if (!detail::roundsUp(detail::Rounding::HalfEven, cutOff <=> kUnit / 2, quotientIsOdd)) {
+    return inRange(quotient);
   }
-  return inRange(product < 0 ? -Int128(quotient) : Int128(quotient));
+  return inRange(quotient + Int128(remainder < 0 ? -1 : 1));
 }
 
 Currency operator*(Currency a, std::int16_t factor) {
-  return inRange(Int128(a.scaled()) * factor);
+  return inRange(detail::product(a.scaled(), factor));
 }
 
 Currency fromLong(std::int32_t value) {

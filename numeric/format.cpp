@@ -109,8 +109,6 @@ std::u16string layOut(Decimal value, Pattern pattern) {
 
 }  // namespace
 
-std::u16string_view patternText(Pattern pattern) { return rowOf(pattern).text; }
-
 std::u16string format(Currency value, Pattern pattern) {
   return layOut(detail::exactDecimal(value), pattern);
 }

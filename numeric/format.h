@@ -18,9 +18,6 @@ enum class Pattern {
   Percent,   // "###%": the value times 100 as a whole number: 0.1 -> "10%", 0 -> "%"
 };
 
-// The pattern as the format routine spells it, e.g. "#,###,###.00".
-std::u16string_view patternText(Pattern pattern);
-
 // Format(value, pattern): the value rounded half away from zero to the pattern's decimals
 // (rounding.h) and written in plain digits, grouped in threes where the pattern has ",",
 // with "-" before a value that does not round to zero. A Currency is rounded from its exact

@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <limits>
+#include <optional>
 
 #include "fuzz_input.h"
 #include "numeric/currency.h"
@@ -11,46 +13,56 @@
 #include "numeric/text_conversion.h"
 #include "numeric/text_ops.h"
 #include "properties.h"
+#include "support/pattern_text.h"
 
 namespace qelmar_fuzz {
 namespace {
 
 using numeric::Currency;
-__extension__ typedef __int128 Int128;
-
 using numeric::Pattern;
+using qelmar_test::patternText;
 
 struct NumberPattern {
   Pattern pattern;
-  Int128 step;  // its last place in units of 10^-5, so that five decimals fit
+  std::int64_t step;  // its last place in ten-thousandths; five decimals show a Currency exactly
 };
-constexpr std::array<NumberPattern, 5> kNumberPatterns{{{Pattern::Grouped2, 1000},
-                                                        {Pattern::Grouped1, 10000},
-                                                        {Pattern::Plain2, 1000},
-                                                        {Pattern::Plain3, 100},
+constexpr std::array<NumberPattern, 5> kNumberPatterns{{{Pattern::Grouped2, 100},
+                                                        {Pattern::Grouped1, 1000},
+                                                        {Pattern::Plain2, 100},
+                                                        {Pattern::Plain3, 10},
                                                         {Pattern::Plain5, 1}}};
 
-Int128 magnitude(Int128 x) { return x < 0 ? -x : x; }
+// Unsigned, so that neither the magnitude of the int64 minimum nor the distance between
+// the range ends overflows.
+std::uint64_t magnitude(std::int64_t x) {
+  const auto bits = static_cast<std::uint64_t>(x);
+  return x < 0 ? 0 - bits : bits;
+}
+std::uint64_t distance(std::int64_t a, std::int64_t b) {
+  const auto low = static_cast<std::uint64_t>(std::min(a, b));
+  return static_cast<std::uint64_t>(std::max(a, b)) - low;
+}
 
 // `shown` is `exact` rounded to a multiple of `step`, a tie going away from zero.
-bool roundsTo(Int128 exact, Int128 shown, Int128 step) {
-  const Int128 twiceOff = magnitude(exact - shown) * 2;
-  return shown % step == 0 &&
-         (twiceOff < step || (twiceOff == step && magnitude(shown) > magnitude(exact)));
+bool roundsTo(std::int64_t exact, std::int64_t shown, std::int64_t step) {
+  const std::uint64_t off = distance(exact, shown);
+  const auto whole = static_cast<std::uint64_t>(step);
+  return shown % step == 0 && off < whole &&
+         (off * 2 < whole || (off * 2 == whole && magnitude(shown) > magnitude(exact)));
 }
 
 // The whole number of a "###%" text: "%" alone for zero, else an optional "-" and digits
-// without a leading zero.
-std::optional<Int128> percentShown(std::u16string_view text) {
+// without a leading zero; none beyond a hundredth of the int64 range, where no Currency's
+// percent lies.
+std::optional<std::int64_t> percentShown(std::u16string_view text) {
+  constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max() / 100;
   if (text == u"%") return 0;
   const bool negative = text.starts_with(u'-');
   if (negative) text.remove_prefix(1);
-  if (!text.ends_with(u'%') || text.size() < 2 || text.size() > 30 || text[0] == u'0') {
-    return std::nullopt;
-  }
-  Int128 whole = 0;
+  if (!text.ends_with(u'%') || text.size() < 2 || text[0] == u'0') return std::nullopt;
+  std::int64_t whole = 0;
   for (const char16_t c : text.substr(0, text.size() - 1)) {
-    if (c < u'0' || c > u'9') return std::nullopt;
+    if (c < u'0' || c > u'9' || whole > (kLargest - (c - u'0')) / 10) return std::nullopt;
     whole = whole * 10 + (c - u'0');
   }
   return negative ? -whole : whole;
@@ -62,7 +74,7 @@ std::string quoted(const std::optional<std::u16string>& text) {
 
 void checkCurrencyFormats(std::string& problems, Currency value) {
   // Rounded up at a range end, the text rightly overflows a Currency.
-  constexpr Int128 kLast = std::numeric_limits<std::int64_t>::max() - Currency::kScale;
+  constexpr std::int64_t kLast = std::numeric_limits<std::int64_t>::max() - Currency::kScale;
   if (magnitude(value.scaled()) > kLast) return;
   const std::string name = "\n  Format(Currency " + std::to_string(value.scaled()) + "e-" +
                            std::to_string(Currency::kDecimals) + ", \"";
@@ -71,8 +83,8 @@ void checkCurrencyFormats(std::string& problems, Currency value) {
     const auto shown = attempt([&] { return numeric::format(value, number.pattern); }, escaped);
     const auto back =
         shown ? attempt([&] { return numeric::toCurrency(*shown); }, escaped) : std::nullopt;
-    if (!back || !roundsTo(Int128(value.scaled()) * 10, Int128(back->scaled()) * 10, number.step)) {
-      problems += name + narrow(numeric::patternText(number.pattern)) + "\") gave " +
+    if (!back || !roundsTo(value.scaled(), back->scaled(), number.step)) {
+      problems += name + narrow(patternText(number.pattern)) + "\") gave " +
                   quoted(shown) + escaped;
     }
   }
@@ -118,7 +130,7 @@ void checkTextFormat(std::string& problems, std::u16string_view text, bool reada
   const auto shown = attempt([&] { return numeric::format(text, pattern); }, escaped);
   const bool percent = pattern == Pattern::Percent;
   if (shown && (readable ? isFormattedNumber(*shown, percent) : *shown == text)) return;
-  problems += "\n  Format(text, \"" + narrow(numeric::patternText(pattern)) + "\") of a " +
+  problems += "\n  Format(text, \"" + narrow(patternText(pattern)) + "\") of a " +
               (readable ? "Double" : "non-number") + " gave " + quoted(shown) + escaped;
 }
 

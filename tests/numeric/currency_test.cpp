@@ -21,6 +21,7 @@ TEST(CurrencyAddSubtract, IsExactUpToTheRangeEnds) {
       {kMax - 1, 1, kMax},
       {kMin + 1, -1, kMin},
       {kMax, kMin, -1},
+      {-1, 1, 0},  // a carry out of the low half, a borrow into it
   };
   for (const Row& row : rows) {
     EXPECT_EQ(c(row.a) + c(row.b), c(row.sum)) << row.a << " + " << row.b;
@@ -47,6 +48,17 @@ TEST(CurrencyTimesCurrency, RoundsTheExactProductToFourDecimalsTiesToEven) {
       {kMax, 10000, kMax},
       {kMin, 10000, kMin},
       {kMin, -5000, 4611686018427387904},
+      // (2^33 - 1)^2: the middle partial products carry into the high half.
+      {8589934591, 8589934591, 7378697627765834},
+      {-8589934591, 8589934591, -7378697627765834},
+      {-8589934591, -8589934591, 7378697627765834},
+      {-3, -5000, 2},
+      {kMax, 5000, 4611686018427387904},  // a tie, the odd quotient goes up
+      {kMax - 2, 5000, 4611686018427387902},
+      {kMin + 1, 5000, -4611686018427387904},
+      {kMin, -1, 922337203685478},
+      {-4611686018427387904, 20000, kMin},
+      {-6148914691236517205, 15000, kMin},  // -(max + 0.00005): a tie to the even min
   };
   for (const Row& row : rows) {
     EXPECT_EQ(c(row.a) * c(row.b), c(row.product)) << row.a << " x " << row.b;
@@ -55,6 +67,11 @@ TEST(CurrencyTimesCurrency, RoundsTheExactProductToFourDecimalsTiesToEven) {
   expectError(ErrorKind::Overflow, [] { return c(kMax) * c(10001); }, "max * 1.0001");
   expectError(ErrorKind::Overflow, [] { return c(kMin) * c(-10000); }, "min * -1");
   expectError(ErrorKind::Overflow, [] { return c(kMax) * c(kMax); }, "max * max");
+  expectError(ErrorKind::Overflow, [] { return c(kMin) * c(kMin); }, "min * min");
+  expectError(ErrorKind::Overflow, [] { return c(4611686018427387904) * c(20000); },
+              "2^62 * 2, one unit past max");
+  expectError(ErrorKind::Overflow, [] { return c(6148914691236517205) * c(15000); },
+              "max + 0.00005, a tie up to the even one past max");
 }
 
 TEST(CurrencyTimesSmallInteger, IsExactWithinTheRange) {
@@ -64,11 +81,17 @@ TEST(CurrencyTimesSmallInteger, IsExactWithinTheRange) {
       {-15000, -32768, 491520000},
       {92233720368547758, 100, 9223372036854775800},
       {kMin, 1, kMin},
+      {kMax, -1, -kMax},
+      {281474976710656, -32768, kMin},  // 2^48 x -2^15
   };
   for (const Row& row : rows) EXPECT_EQ(c(row.a) * row.factor, c(row.product)) << row.a;
   expectError(ErrorKind::Overflow, [] { return c(92233720368547759) * std::int16_t{100}; },
               "scaled 92233720368547759 * 100");
   expectError(ErrorKind::Overflow, [] { return c(kMin) * std::int16_t{-1}; }, "min * -1");
+  expectError(ErrorKind::Overflow, [] { return c(-281474976710656) * std::int16_t{-32768}; },
+              "-2^48 * -2^15, one unit past max");
+  expectError(ErrorKind::Overflow, [] { return c(-341606371735362067) * std::int16_t{27}; },
+              "one unit below min");
 }
 
 TEST(CurrencyConversions, FromLongIsExactAndToDoubleRoundsOnce) {

@@ -5,10 +5,13 @@
 #include <string>
 
 #include "numeric/format.h"
+#include "support/pattern_text.h"
 #include "test_support.h"
 
 namespace numeric {
 namespace {
+
+using qelmar_test::patternText;
 
 using enum Pattern;
 

@@ -10,10 +10,13 @@
 #include "numeric/format.h"
 #include "numeric/text_conversion.h"
 #include "numeric/text_ops.h"
+#include "support/pattern_text.h"
 #include "test_support.h"
 
 namespace numeric {
 namespace {
+
+using qelmar_test::patternText;
 
 constexpr int kRounds = 100000;
 
