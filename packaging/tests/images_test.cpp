@@ -63,21 +63,8 @@ struct Gif {
   bool transparentColour = false;  // some Graphic Control Extension sets its flag
 };
 
-Gif parseGif(const Bytes& bytes) {
-  const Reader r(bytes);
-  const std::string signature = r.text(0, 6);
-  if (signature != "GIF87a" && signature != "GIF89a") throw std::runtime_error("not a GIF");
-  Gif gif;
-  gif.width = r.le16(6);
-  gif.height = r.le16(8);
-  const std::uint8_t packed = r.u8(10);
-  gif.globalPaletteFlag = packed & 0x80;
-  gif.globalPaletteSizeField = packed & 0x07;
-  std::size_t at = 13;
-  if (gif.globalPaletteFlag) {
-    for (unsigned i = 0; i < 2u << gif.globalPaletteSizeField; ++i, at += 3)
-      gif.globalPalette.push_back({r.u8(at), r.u8(at + 1), r.u8(at + 2)});
-  }
+// The blocks after the header: extensions, image descriptors, up to the trailer.
+void readGifBlocks(const Reader& r, std::size_t at, Gif& gif) {
   auto skipSubBlocks = [&] {
     while (const std::uint8_t n = r.u8(at)) at += 1 + n;
     ++at;
@@ -100,11 +87,30 @@ Gif parseGif(const Bytes& bytes) {
         break;
       }
       case 0x3B:
-        return gif;
+        return;
       default:
         throw std::runtime_error("unknown GIF block at byte " + std::to_string(at));
     }
   }
+}
+
+Gif parseGif(const Bytes& bytes) {
+  const Reader r(bytes);
+  const std::string signature = r.text(0, 6);
+  if (signature != "GIF87a" && signature != "GIF89a") throw std::runtime_error("not a GIF");
+  Gif gif;
+  gif.width = r.le16(6);
+  gif.height = r.le16(8);
+  const std::uint8_t packed = r.u8(10);
+  gif.globalPaletteFlag = packed & 0x80;
+  gif.globalPaletteSizeField = packed & 0x07;
+  std::size_t at = 13;
+  if (gif.globalPaletteFlag) {
+    for (unsigned i = 0; i < 2u << gif.globalPaletteSizeField; ++i, at += 3)
+      gif.globalPalette.push_back({r.u8(at), r.u8(at + 1), r.u8(at + 2)});
+  }
+  readGifBlocks(r, at, gif);
+  return gif;
 }
 
 struct Png {
