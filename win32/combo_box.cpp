@@ -18,6 +18,14 @@ LRESULT CALLBACK wheelOnlyWhenFocused(HWND hwnd, UINT message, WPARAM wParam, LP
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
+// An edit part keeps a turn of the wheel to itself, where its box would change the item.
+LRESULT CALLBACK wheelToTheBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR id, DWORD_PTR /*data*/) {
+  if (message == WM_MOUSEWHEEL) return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, wheelToTheBox, id);
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
 int closedHeight(HWND combo) {
   RECT box{};
   GetWindowRect(combo, &box);
@@ -33,6 +41,7 @@ ComboBox::ComboBox(HWND parent, const form::Row& row, int id)
   // A combo box takes no text from its making: the edit part gets the prompt here.
   setText(row.text);
   SetWindowSubclass(hwnd(), wheelOnlyWhenFocused, 1, 0);
+  SetWindowSubclass(editPart(), wheelToTheBox, 1, 0);
 }
 
 void ComboBox::addItem(std::u16string_view item) {
@@ -49,16 +58,7 @@ HWND ComboBox::editPart() const {
 
 void ComboBox::selectAll() { SendMessageW(hwnd(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1)); }
 
-void ComboBox::showSelectedItem() {
-  const auto index = SendMessageW(hwnd(), CB_GETCURSEL, 0, 0);
-  if (index == CB_ERR) return;
-  const auto length = SendMessageW(hwnd(), CB_GETLBTEXTLEN, index, 0);
-  std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(hwnd(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(item.data()));
-  item.resize(static_cast<std::size_t>(length));
-  setText(utf16(item));
-  selectAll();
-}
+void ComboBox::deselect() { SendMessageW(editPart(), EM_SETSEL, -1, 0); }
 
 // The closed box's height follows the font; its item height is set so that it comes out
 // as tall as its row says.

@@ -16,8 +16,8 @@ class ComboBox final : public Control {
   void addItem(std::u16string_view item);
   HWND editPart() const;
   void selectAll();
-  // Shows the selected item's text, selected, as a pick leaves it.
-  void showSelectedItem();
+  // No text selected: the caret alone, at the end.
+  void deselect();
 
   // `box` is the closed box; the list drops below it.
   void place(const form::Rect& box, int dotsPerInch) override;

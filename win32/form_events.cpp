@@ -51,10 +51,13 @@ LRESULT QelmarForm::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void QelmarForm::command(int id, int code) {
   const auto row = rowOfControlId(id);
   if (!row) return;
-  const form::Control control = form::windowRows()[*row].control;
-  if (control == form::Control(form::Element::計算) && code == BN_CLICKED) {
+  const form::Control element = form::windowRows()[*row].control;
+  if (element == form::Control(form::Element::計算) && code == BN_CLICKED) {
     計算_Click();
-  } else if (control == form::Control(form::Field::取引通貨Combo) && code == CBN_EDITCHANGE) {
+  } else if (code == CBN_KILLFOCUS) {
+    // A box that keeps its text's selection on show looks as if it still had the focus.
+    control<ComboBox>(element).deselect();
+  } else if (element == form::Control(form::Field::取引通貨Combo) && code == CBN_EDITCHANGE) {
     // Only the user's own edits: picking an item or setting the text in code raises none.
     取引通貨Combo_Change();
   }
@@ -108,12 +111,21 @@ void QelmarForm::focus(form::Control target) {
   if (auto* combo = dynamic_cast<ComboBox*>(&next)) combo->selectAll();
 }
 
-// Keeps the client area's size in the new density's pixels, where the system puts it.
+// Keeps the client area's size in the new density's pixels, where the system puts it. The
+// frame is measured again once it has moved, in case it is not yet the new density's.
 void QelmarForm::moveToDensity(int dotsPerInch, const RECT& suggested) {
   const SIZE size = windowSize(GetWindowLongW(hwnd_, GWL_STYLE),
                                GetWindowLongW(hwnd_, GWL_EXSTYLE), dotsPerInch);
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  const form::Rect client = form::pixels(form::windowBox(), dotsPerInch);
+  RECT shown{};
+  GetClientRect(hwnd_, &shown);
+  if (shown.right != client.width || shown.bottom != client.height) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx + client.width - shown.right,
+                 size.cy + client.height - shown.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
   layOut(dotsPerInch);
 }
 

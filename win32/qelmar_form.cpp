@@ -3,6 +3,7 @@
 #include "calc/normalization.h"
 #include "form/tab_order.h"
 #include "numeric/numeric_error.h"
+#include "win32/caption_name.h"
 #include "win32/combo_box.h"
 #include "win32/control_ids.h"
 #include "win32/make_control.h"
@@ -74,6 +75,11 @@ void QelmarForm::makeControls() {
       captionLabels_[i] = std::make_unique<CaptionLabel>(hwnd_, *row.caption, captionLabelId(i));
     }
     controls_[i] = makeControl(hwnd_, row, controlId(i), *this);
+    if (row.caption && row.kind == form::Kind::ComboBox) {
+      // The box, and its edit part, where the focus is.
+      nameByCaption(controls_[i]->hwnd(), row.caption->caption);
+      nameByCaption(static_cast<ComboBox&>(*controls_[i]).editPart(), row.caption->caption);
+    }
   }
 }
 
