@@ -1,0 +1,99 @@
+// What the window looks like: fonts that fit, the banner, the opening place, the density.
+#include "tests/win32/window_fixture.h"
+
+#include "calc/input_checks.h"
+#include "win32/banner.h"
+#include "win32/line_breaks.h"
+
+#include <functional>
+
+namespace {
+
+using form::Field;
+
+form::Rect clientBox(HWND hwnd) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  return {0, 0, client.right, client.bottom};
+}
+
+// Measures in the control's own font, as it draws itself.
+bool inFontOf(HWND hwnd, const std::function<bool(HDC)>& test) {
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  const bool result = test(dc);
+  SelectObject(dc, before);
+  ReleaseDC(hwnd, dc);
+  return result;
+}
+
+void expectEveryTextFits(win32::QelmarForm& window) {
+  for (Field field : form::allFields()) {
+    if (field == Field::Label1) continue;
+    HWND label = window.captionLabel(field).hwnd();
+    const std::u16string caption = window.captionLabel(field).text();
+    EXPECT_TRUE(inFontOf(label, [&](HDC dc) {
+      SIZE size{};
+      GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(caption.c_str()),
+                            static_cast<int>(caption.size()), &size);
+      return size.cx <= clientBox(label).width;
+    })) << "caption of row " << form::rowIndex(field);
+  }
+  HWND line = window.control(Field::Label1).hwnd();
+  for (std::u16string_view message : calc::everyMessage()) {
+    window.setText(Field::Label1, std::u16string(message));
+    const form::Rect box = clientBox(line);
+    EXPECT_TRUE(inFontOf(line, [&](HDC dc) {
+      return win32::showsWhole(dc, window.text(Field::Label1), box.width, box.height);
+    })) << "message of " << message.size() << " characters";
+  }
+}
+
+TEST_F(Win32Window, EveryCaptionAndEveryMessageShowsWholeInItsBox) {
+  expectEveryTextFits(window());
+  EXPECT_EQ(clientBox(hwnd(Field::Label1)), (form::Rect{0, 0, 153, 25}));
+}
+
+TEST_F(Win32Window, NoControlSetsAFontOfItsOwn) {
+  for (const form::Row& row : form::windowRows()) {
+    if (row.kind == form::Kind::Picture || row.kind == form::Kind::Line) continue;
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(hwnd(row.control), WM_GETFONT, 0, 0)),
+              window().font())
+        << form::rowIndex(row.control);
+  }
+}
+
+TEST_F(Win32Window, TheBannerShowsAtItsOwnSize) {
+  EXPECT_EQ(window().control<win32::Banner>(form::Element::Image1).pictureSize().cx, 537);
+  EXPECT_EQ(window().control<win32::Banner>(form::Element::Image1).pictureSize().cy, 45);
+  EXPECT_EQ(clientBox(hwnd(form::Element::Image1)), (form::Rect{0, 0, 537, 45}));
+}
+
+TEST_F(Win32Window, ItOpensAtItsPlaceWhollyInsideTheWorkArea) {
+  POINT origin{0, 0};
+  ClientToScreen(window().hwnd(), &origin);
+  EXPECT_EQ(origin.x, 138);
+  EXPECT_EQ(origin.y, 159);
+  EXPECT_EQ(clientBox(window().hwnd()), (form::Rect{0, 0, 553, 233}));
+  RECT frame{};
+  GetWindowRect(window().hwnd(), &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window().hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT inside{};
+  IntersectRect(&inside, &frame, &monitor.rcWork);
+  EXPECT_TRUE(EqualRect(&inside, &frame));
+}
+
+// As a monitor of 150 % would: every box, the banner and the font scaled.
+TEST_F(Win32Window, AMoveToADenserMonitorScalesEverything) {
+  RECT suggested{100, 100, 900, 500};
+  SendMessageW(window().hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(clientBox(window().hwnd()), (form::Rect{0, 0, 830, 350}));
+  EXPECT_EQ(clientBox(hwnd(form::Element::Image1)), (form::Rect{0, 0, 806, 68}));
+  EXPECT_EQ(clientBox(hwnd(Field::Label1)), (form::Rect{0, 0, 230, 38}));
+  expectEveryTextFits(window());
+}
+
+}  // namespace
