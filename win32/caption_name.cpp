@@ -39,30 +39,78 @@ class NamedAccessible final : public IAccessible {
   }
 
   // The rest is the system's.
-  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return system_->GetTypeInfoCount(count); }
-  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override { return system_->GetTypeInfo(i, l, t); }
-  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l, DISPID* d) override { return system_->GetIDsOfNames(r, n, c, l, d); }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v, EXCEPINFO* e, UINT* a) override { return system_->Invoke(d, r, l, f, p, v, e, a); }
-  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override { return system_->get_accParent(p); }
-  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* c) override { return system_->get_accChildCount(c); }
-  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** d) override { return system_->get_accChild(c, d); }
-  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return system_->get_accValue(c, v); }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* d) override { return system_->get_accDescription(c, d); }
-  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override { return system_->get_accRole(c, r); }
-  HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override { return system_->get_accState(c, s); }
-  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override { return system_->get_accHelp(c, h); }
-  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, LONG* t) override { return system_->get_accHelpTopic(f, c, t); }
-  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT c, BSTR* k) override { return system_->get_accKeyboardShortcut(c, k); }
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return system_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override {
+    return system_->GetTypeInfo(i, l, t);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l,
+                                          DISPID* d) override {
+    return system_->GetIDsOfNames(r, n, c, l, d);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v,
+                                   EXCEPINFO* e, UINT* a) override {
+    return system_->Invoke(d, r, l, f, p, v, e, a);
+  }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override {
+    return system_->get_accParent(p);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* c) override {
+    return system_->get_accChildCount(c);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** d) override {
+    return system_->get_accChild(c, d);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override {
+    return system_->get_accValue(c, v);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* d) override {
+    return system_->get_accDescription(c, d);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override {
+    return system_->get_accRole(c, r);
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override {
+    return system_->get_accState(c, s);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override {
+    return system_->get_accHelp(c, h);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, LONG* t) override {
+    return system_->get_accHelpTopic(f, c, t);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT c, BSTR* k) override {
+    return system_->get_accKeyboardShortcut(c, k);
+  }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* f) override { return system_->get_accFocus(f); }
-  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* s) override { return system_->get_accSelection(s); }
-  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT c, BSTR* a) override { return system_->get_accDefaultAction(c, a); }
-  HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT c) override { return system_->accSelect(f, c); }
-  HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT c) override { return system_->accLocation(x, y, w, h, c); }
-  HRESULT STDMETHODCALLTYPE accNavigate(LONG d, VARIANT s, VARIANT* e) override { return system_->accNavigate(d, s, e); }
-  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* c) override { return system_->accHitTest(x, y, c); }
-  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override { return system_->accDoDefaultAction(c); }
-  HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override { return system_->put_accName(c, n); }
-  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override { return system_->put_accValue(c, v); }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* s) override {
+    return system_->get_accSelection(s);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT c, BSTR* a) override {
+    return system_->get_accDefaultAction(c, a);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT c) override {
+    return system_->accSelect(f, c);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT c) override {
+    return system_->accLocation(x, y, w, h, c);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG d, VARIANT s, VARIANT* e) override {
+    return system_->accNavigate(d, s, e);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* c) override {
+    return system_->accHitTest(x, y, c);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override {
+    return system_->accDoDefaultAction(c);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override {
+    return system_->put_accName(c, n);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override {
+    return system_->put_accValue(c, v);
+  }
 
  private:
   ~NamedAccessible() = default;
@@ -72,8 +120,8 @@ class NamedAccessible final : public IAccessible {
   LONG references_ = 1;
 };
 
-LRESULT CALLBACK answerWithName(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                UINT_PTR id, DWORD_PTR data) {
+LRESULT CALLBACK answerWithName(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                DWORD_PTR data) {
   if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
     IAccessible* system = nullptr;
     // MinGW's IID_IAccessible links to an import thunk, not to the interface's ID.

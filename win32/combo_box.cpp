@@ -19,8 +19,8 @@ LRESULT CALLBACK wheelOnlyWhenFocused(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 // An edit part keeps a turn of the wheel to itself, where its box would change the item.
-LRESULT CALLBACK wheelToTheBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR id, DWORD_PTR /*data*/) {
+LRESULT CALLBACK wheelToTheBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR /*data*/) {
   if (message == WM_MOUSEWHEEL) return SendMessageW(GetParent(hwnd), message, wParam, lParam);
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, wheelToTheBox, id);
   return DefSubclassProc(hwnd, message, wParam, lParam);

@@ -9,8 +9,8 @@ namespace win32 {
 std::u16string Control::text() const {
   const auto length = SendMessageW(hwnd_, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied = SendMessageW(hwnd_, WM_GETTEXT, text.size(),
-                                   reinterpret_cast<LPARAM>(text.data()));
+  const auto copied =
+      SendMessageW(hwnd_, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(copied));
   return utf16(text);
 }
@@ -29,14 +29,14 @@ void Control::place(const form::Rect& box, int /*dotsPerInch*/) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND makeChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD extendedStyle,
-               int id, std::u16string_view text) {
+HWND makeChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD extendedStyle, int id,
+               std::u16string_view text) {
   const std::wstring caption = wide(text);
   // Made at the end of the z-order: each control comes after the one made before it.
-  HWND child = CreateWindowExW(extendedStyle, windowClass, caption.c_str(),
-                               WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
+  HWND child =
+      CreateWindowExW(extendedStyle, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                      0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                      GetModuleHandleW(nullptr), nullptr);
   if (child == nullptr) throw std::runtime_error("cannot make a control of the window");
   return child;
 }

@@ -33,7 +33,7 @@ class Control {
 };
 
 // Makes a child control of `parent` with the ID `id`, showing `text`.
-HWND makeChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD extendedStyle,
-               int id, std::u16string_view text);
+HWND makeChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD extendedStyle, int id,
+               std::u16string_view text);
 
 }  // namespace win32

@@ -114,8 +114,8 @@ void QelmarForm::focus(form::Control target) {
 // Keeps the client area's size in the new density's pixels, where the system puts it. The
 // frame is measured again once it has moved, in case it is not yet the new density's.
 void QelmarForm::moveToDensity(int dotsPerInch, const RECT& suggested) {
-  const SIZE size = windowSize(GetWindowLongW(hwnd_, GWL_STYLE),
-                               GetWindowLongW(hwnd_, GWL_EXSTYLE), dotsPerInch);
+  const SIZE size =
+      windowSize(GetWindowLongW(hwnd_, GWL_STYLE), GetWindowLongW(hwnd_, GWL_EXSTYLE), dotsPerInch);
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
   const form::Rect client = form::pixels(form::windowBox(), dotsPerInch);

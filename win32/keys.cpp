@@ -25,8 +25,8 @@ bool listOpen(HWND keyWindow) {
 bool isEnterOrEscape(WPARAM key) { return key == VK_RETURN || key == VK_ESCAPE; }
 bool isEnterOrEscapeCharacter(WPARAM c) { return c == L'\r' || c == L'\n' || c == 0x1B; }
 
-LRESULT CALLBACK fieldKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                           UINT_PTR id, DWORD_PTR data) {
+LRESULT CALLBACK fieldKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                           DWORD_PTR data) {
   auto* route = reinterpret_cast<Route*>(data);
   switch (message) {
     case WM_KEYDOWN:
@@ -48,8 +48,8 @@ LRESULT CALLBACK fieldKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-LRESULT CALLBACK buttonKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                            UINT_PTR id, DWORD_PTR data) {
+LRESULT CALLBACK buttonKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                            DWORD_PTR data) {
   auto* route = reinterpret_cast<Route*>(data);
   switch (message) {
     case WM_KEYDOWN:

@@ -11,12 +11,13 @@ void paint(HWND hwnd, HDC dc) {
   RECT box{};
   GetClientRect(hwnd, &box);
   // The colours of any label of the window, as its window gives them.
-  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-      GetParent(hwnd), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-      reinterpret_cast<LPARAM>(hwnd)));
+  auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
+                                                     reinterpret_cast<WPARAM>(dc),
+                                                     reinterpret_cast<LPARAM>(hwnd)));
   FillRect(dc, &box, brush != nullptr ? brush : GetSysColorBrush(COLOR_3DFACE));
   SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  HGDIOBJ before =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
   const Control label(hwnd);
   const std::u16string text = label.text();
   const int pitch = lineHeight(dc);

@@ -50,9 +50,9 @@ QelmarForm::QelmarForm() {
   registerWindowClass(&QelmarForm::windowProcedure);
   const Opening opening = openingOf(kStyle, kExtendedStyle);
   const RECT& place = opening.window;
-  hwnd_ = CreateWindowExW(kExtendedStyle, kWindowClass, kWindowTitle, kStyle, place.left,
-                          place.top, place.right - place.left, place.bottom - place.top,
-                          nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(kExtendedStyle, kWindowClass, kWindowTitle, kStyle, place.left, place.top,
+                          place.right - place.left, place.bottom - place.top, nullptr, nullptr,
+                          GetModuleHandleW(nullptr), this);
   if (hwnd_ == nullptr) throw std::runtime_error("cannot make the window");
   dotsPerInch_ = static_cast<int>(GetDpiForWindow(hwnd_));
   makeControls();

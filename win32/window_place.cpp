@@ -10,8 +10,7 @@ namespace {
 
 form::Margins frameAt(DWORD style, DWORD extendedStyle, int dotsPerInch) {
   RECT frame{0, 0, 0, 0};
-  AdjustWindowRectExForDpi(&frame, style, FALSE, extendedStyle,
-                           static_cast<UINT>(dotsPerInch));
+  AdjustWindowRectExForDpi(&frame, style, FALSE, extendedStyle, static_cast<UINT>(dotsPerInch));
   return {-frame.left, -frame.top, frame.right, frame.bottom};
 }
 

@@ -20,7 +20,8 @@ form::Rect clientBox(HWND hwnd) {
 // Measures in the control's own font, as it draws itself.
 bool inFontOf(HWND hwnd, const std::function<bool(HDC)>& test) {
   HDC dc = GetDC(hwnd);
-  HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  HGDIOBJ before =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
   const bool result = test(dc);
   SelectObject(dc, before);
   ReleaseDC(hwnd, dc);
@@ -32,20 +33,26 @@ void expectEveryTextFits(win32::QelmarForm& window) {
     if (field == Field::Label1) continue;
     HWND label = window.captionLabel(field).hwnd();
     const std::u16string caption = window.captionLabel(field).text();
-    EXPECT_TRUE(inFontOf(label, [&](HDC dc) {
-      SIZE size{};
-      GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(caption.c_str()),
-                            static_cast<int>(caption.size()), &size);
-      return size.cx <= clientBox(label).width;
-    })) << "caption of row " << form::rowIndex(field);
+    EXPECT_TRUE(inFontOf(label,
+                         [&](HDC dc) {
+                           SIZE size{};
+                           GetTextExtentPoint32W(dc,
+                                                 reinterpret_cast<const wchar_t*>(caption.c_str()),
+                                                 static_cast<int>(caption.size()), &size);
+                           return size.cx <= clientBox(label).width;
+                         }))
+        << "caption of row " << form::rowIndex(field);
   }
   HWND line = window.control(Field::Label1).hwnd();
   for (std::u16string_view message : calc::everyMessage()) {
     window.setText(Field::Label1, std::u16string(message));
     const form::Rect box = clientBox(line);
-    EXPECT_TRUE(inFontOf(line, [&](HDC dc) {
-      return win32::showsWhole(dc, window.text(Field::Label1), box.width, box.height);
-    })) << "message of " << message.size() << " characters";
+    EXPECT_TRUE(inFontOf(line,
+                         [&](HDC dc) {
+                           return win32::showsWhole(dc, window.text(Field::Label1), box.width,
+                                                    box.height);
+                         }))
+        << "message of " << message.size() << " characters";
   }
 }
 

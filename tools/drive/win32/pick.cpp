@@ -30,7 +30,8 @@ std::string Win32Window::pick(form::Field combo, std::size_t index) {
   HWND box = controlOf(combo);
   clickCentre(partsOf(box).edit);
   SendMessageW(box, CB_SHOWDROPDOWN, TRUE, 0);
-  if (SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == 0) return "the list of " + name + " did not open";
+  if (SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == 0)
+    return "the list of " + name + " did not open";
   const ComboParts parts = partsOf(box);
 
   clickAt(parts.list, itemCentre(parts.list, index));
