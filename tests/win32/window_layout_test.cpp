@@ -5,7 +5,10 @@
 #include "win32/banner.h"
 #include "win32/line_breaks.h"
 
+#include <algorithm>
 #include <functional>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -76,6 +79,45 @@ TEST_F(Win32Window, TheBannerShowsAtItsOwnSize) {
   EXPECT_EQ(clientBox(hwnd(form::Element::Image1)), (form::Rect{0, 0, 537, 45}));
 }
 
+// The colours of the picture the banner shows.
+std::set<COLORREF> coloursShown(HWND banner) {
+  auto picture = reinterpret_cast<HBITMAP>(SendMessageW(banner, STM_GETIMAGE, IMAGE_BITMAP, 0));
+  BITMAP size{};
+  GetObjectW(picture, sizeof size, &size);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = size.bmWidth;
+  format.bmiHeader.biHeight = -size.bmHeight;  // top down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<COLORREF> pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, picture, 0, size.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return {pixels.begin(), pixels.end()};
+}
+
+void moveToDensity(HWND window, int dotsPerInch) {
+  RECT suggested{100, 100, 1200, 700};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dotsPerInch, dotsPerInch),
+               reinterpret_cast<LPARAM>(&suggested));
+}
+
+// Scaled by nearest neighbour: no colour appears that the picture's 32 grey levels lack.
+TEST_F(Win32Window, TheBannerScalesWithoutBlur) {
+  HWND banner = hwnd(form::Element::Image1);
+  const std::set<COLORREF> own = coloursShown(banner);
+  EXPECT_LE(own.size(), 32u);
+  for (int dotsPerInch : {144, 192}) {
+    moveToDensity(window().hwnd(), dotsPerInch);
+    const std::set<COLORREF> scaled = coloursShown(banner);
+    EXPECT_TRUE(std::includes(own.begin(), own.end(), scaled.begin(), scaled.end()))
+        << dotsPerInch << " dpi: " << scaled.size() << " colours";
+  }
+  EXPECT_EQ(clientBox(banner), (form::Rect{0, 0, 1074, 90}));
+}
+
 TEST_F(Win32Window, ItOpensAtItsPlaceWhollyInsideTheWorkArea) {
   POINT origin{0, 0};
   ClientToScreen(window().hwnd(), &origin);
@@ -94,9 +136,7 @@ TEST_F(Win32Window, ItOpensAtItsPlaceWhollyInsideTheWorkArea) {
 
 // As a monitor of 150 % would: every box, the banner and the font scaled.
 TEST_F(Win32Window, AMoveToADenserMonitorScalesEverything) {
-  RECT suggested{100, 100, 900, 500};
-  SendMessageW(window().hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-               reinterpret_cast<LPARAM>(&suggested));
+  moveToDensity(window().hwnd(), 144);
   EXPECT_EQ(clientBox(window().hwnd()), (form::Rect{0, 0, 830, 350}));
   EXPECT_EQ(clientBox(hwnd(form::Element::Image1)), (form::Rect{0, 0, 806, 68}));
   EXPECT_EQ(clientBox(hwnd(Field::Label1)), (form::Rect{0, 0, 230, 38}));
