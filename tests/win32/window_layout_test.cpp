@@ -31,30 +31,40 @@ bool inFontOf(HWND hwnd, const std::function<bool(HDC)>& test) {
   return result;
 }
 
+int widthOf(HDC dc, std::u16string_view text) {
+  SIZE size{};
+  GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
+                        static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+// The message line's lines hold the whole message, each no wider than the box, and all of
+// them fit its height.
+bool wrapsWhole(HDC dc, std::u16string_view message, const form::Rect& box) {
+  const std::vector<std::u16string_view> lines = win32::wrappedLines(dc, message, box.width);
+  std::u16string joined;
+  for (std::u16string_view line : lines) {
+    if (widthOf(dc, line) > box.width) return false;
+    joined += line;
+  }
+  return joined == message && static_cast<int>(lines.size()) * win32::lineHeight(dc) <= box.height;
+}
+
 void expectEveryTextFits(win32::QelmarForm& window) {
   for (Field field : form::allFields()) {
     if (field == Field::Label1) continue;
     HWND label = window.captionLabel(field).hwnd();
     const std::u16string caption = window.captionLabel(field).text();
-    EXPECT_TRUE(inFontOf(label,
-                         [&](HDC dc) {
-                           SIZE size{};
-                           GetTextExtentPoint32W(dc,
-                                                 reinterpret_cast<const wchar_t*>(caption.c_str()),
-                                                 static_cast<int>(caption.size()), &size);
-                           return size.cx <= clientBox(label).width;
-                         }))
+    const int width = clientBox(label).width;
+    EXPECT_TRUE(inFontOf(label, [&](HDC dc) { return widthOf(dc, caption) <= width; }))
         << "caption of row " << form::rowIndex(field);
   }
   HWND line = window.control(Field::Label1).hwnd();
   for (std::u16string_view message : calc::everyMessage()) {
     window.setText(Field::Label1, std::u16string(message));
     const form::Rect box = clientBox(line);
-    EXPECT_TRUE(inFontOf(line,
-                         [&](HDC dc) {
-                           return win32::showsWhole(dc, window.text(Field::Label1), box.width,
-                                                    box.height);
-                         }))
+    const std::u16string shown = window.text(Field::Label1);
+    EXPECT_TRUE(inFontOf(line, [&](HDC dc) { return wrapsWhole(dc, shown, box); }))
         << "message of " << message.size() << " characters";
   }
 }
