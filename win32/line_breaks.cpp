@@ -5,6 +5,7 @@
 namespace win32 {
 namespace {
 
+bool isSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
 bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 std::size_t unitsThatFit(HDC dc, std::u16string_view text, int width) {
@@ -29,14 +30,32 @@ std::vector<std::u16string_view> wrappedLines(HDC dc, std::u16string_view text, 
   return lines;
 }
 
-int lineHeight(HDC dc) {
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  return metrics.tmHeight;
+LinePitch linePitch(HDC dc, std::span<const std::u16string_view> texts) {
+  constexpr MAT2 kIdentity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+  int above = 0;
+  int below = 0;
+  for (std::u16string_view text : texts) {
+    for (char16_t unit : text) {
+      GLYPHMETRICS ink{};
+      if (isSurrogate(unit) ||
+          GetGlyphOutlineW(dc, unit, GGO_METRICS, &ink, 0, nullptr, &kIdentity) == GDI_ERROR) {
+        continue;
+      }
+      above = std::max(above, static_cast<int>(ink.gmptGlyphOrigin.y));
+      below = std::max(below, static_cast<int>(ink.gmBlackBoxY - ink.gmptGlyphOrigin.y));
+    }
+  }
+  TEXTMETRICW face{};
+  GetTextMetricsW(dc, &face);
+  // The face's own spacing where it is tighter; else one pixel between one line's ink and
+  // the next one's.
+  return {above, std::min(static_cast<int>(face.tmHeight), above + below + 1), below};
 }
 
-bool showsWhole(HDC dc, std::u16string_view text, int width, int height) {
-  return static_cast<int>(wrappedLines(dc, text, width).size()) * lineHeight(dc) <= height;
+int heightOf(const LinePitch& pitch, std::size_t lines) {
+  if (lines == 0) return 0;
+  return pitch.firstBaseline + static_cast<int>(lines - 1) * pitch.lineToLine +
+         pitch.inkBelowBaseline;
 }
 
 }  // namespace win32

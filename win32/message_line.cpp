@@ -1,5 +1,6 @@
 #include "win32/message_line.h"
 
+#include "calc/input_checks.h"
 #include "win32/line_breaks.h"
 
 #include <commctrl.h>
@@ -7,25 +8,29 @@
 namespace win32 {
 namespace {
 
-void paint(HWND hwnd, HDC dc) {
-  RECT box{};
-  GetClientRect(hwnd, &box);
-  // The colours of any label of the window, as its window gives them.
+// The colours of any label of the window, as its window gives them.
+void fillBackground(HWND hwnd, HDC dc, const RECT& box) {
   auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC,
                                                      reinterpret_cast<WPARAM>(dc),
                                                      reinterpret_cast<LPARAM>(hwnd)));
   FillRect(dc, &box, brush != nullptr ? brush : GetSysColorBrush(COLOR_3DFACE));
+}
+
+void paint(HWND hwnd, HDC dc) {
+  RECT box{};
+  GetClientRect(hwnd, &box);
+  fillBackground(hwnd, dc, box);
   SetBkMode(dc, TRANSPARENT);
+  SetTextAlign(dc, TA_LEFT | TA_BASELINE);
   HGDIOBJ before =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-  const Control label(hwnd);
-  const std::u16string text = label.text();
-  const int pitch = lineHeight(dc);
-  int top = 0;
+  const std::u16string text = Control(hwnd).text();
+  const LinePitch pitch = linePitch(dc, calc::everyMessage());
+  int baseline = pitch.firstBaseline;
   for (std::u16string_view line : wrappedLines(dc, text, box.right)) {
-    ExtTextOutW(dc, 0, top, ETO_CLIPPED, &box, reinterpret_cast<const wchar_t*>(line.data()),
+    ExtTextOutW(dc, 0, baseline, ETO_CLIPPED, &box, reinterpret_cast<const wchar_t*>(line.data()),
                 static_cast<UINT>(line.size()), nullptr);
-    top += pitch;
+    baseline += pitch.lineToLine;
   }
   SelectObject(dc, before);
 }

@@ -74,9 +74,11 @@ bool captionsFit(HFONT font, int dotsPerInch) {
 
 bool messagesFit(HFONT font, int dotsPerInch) {
   const form::Rect line = form::pixels(form::rowOf(form::Field::Label1).box, dotsPerInch);
+  const std::vector<std::u16string_view> messages = calc::everyMessage();
   return measured(font, [&](HDC dc) {
-    return std::ranges::all_of(calc::everyMessage(), [&](std::u16string_view message) {
-      return showsWhole(dc, message, line.width, line.height);
+    const LinePitch pitch = linePitch(dc, messages);
+    return std::ranges::all_of(messages, [&](std::u16string_view message) {
+      return heightOf(pitch, wrappedLines(dc, message, line.width).size()) <= line.height;
     });
   });
 }

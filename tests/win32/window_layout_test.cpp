@@ -47,7 +47,8 @@ bool wrapsWhole(HDC dc, std::u16string_view message, const form::Rect& box) {
     if (widthOf(dc, line) > box.width) return false;
     joined += line;
   }
-  return joined == message && static_cast<int>(lines.size()) * win32::lineHeight(dc) <= box.height;
+  const win32::LinePitch pitch = win32::linePitch(dc, calc::everyMessage());
+  return joined == message && win32::heightOf(pitch, lines.size()) <= box.height;
 }
 
 void expectEveryTextFits(win32::QelmarForm& window) {
