@@ -1,8 +1,11 @@
-// Replays one scenario file through qelmar-drive: the action lines go to the driver, and
+// Replays one scenario file through a qelmar-drive: the action lines go to the driver, and
 // every {"expect":{...}} line is compared, key by key, with the state line the driver
 // wrote after the action before it. The first difference fails the run.
 //
-//   scenario_replay DRIVER SCENARIO.jsonl
+//   scenario_replay SCENARIO.jsonl -- DRIVER [ARGUMENT...]
+//
+// The driver is a command with its arguments, such as a Windows driver run under wine:
+//   scenario_replay start_up.jsonl -- tools/wine-run PREFIX qelmar-drive.exe
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -15,6 +18,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -49,8 +53,10 @@ QString shown(const QJsonValue& value) {
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
-  if (argc != 3) return fail(u"usage: scenario_replay DRIVER SCENARIO.jsonl"_s);
-  QFile scenario(QString::fromLocal8Bit(argv[2]));
+  if (argc < 4 || std::string_view(argv[2]) != "--") {
+    return fail(u"usage: scenario_replay SCENARIO.jsonl -- DRIVER [ARGUMENT...]"_s);
+  }
+  QFile scenario(QString::fromLocal8Bit(argv[1]));
   const QString name = QFileInfo(scenario).fileName();
   if (!scenario.open(QIODevice::ReadOnly)) return fail(name + u": cannot read"_s);
   std::vector<Step> steps;
@@ -74,8 +80,10 @@ int main(int argc, char* argv[]) {
     }
   }
 
+  QStringList arguments;
+  for (int i = 4; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   QProcess driver;
-  driver.start(QString::fromLocal8Bit(argv[1]), {});
+  driver.start(QString::fromLocal8Bit(argv[3]), arguments);
   if (!driver.waitForStarted()) return fail(u"cannot start "_s + driver.program());
   for (const Step& step : steps) driver.write(step.action + '\n');
   driver.closeWriteChannel();

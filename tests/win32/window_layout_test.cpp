@@ -1,0 +1,157 @@
+// What the window looks like: fonts that fit, the banner, the opening place, the density.
+#include "tests/win32/window_fixture.h"
+
+#include "calc/input_checks.h"
+#include "win32/banner.h"
+#include "win32/line_breaks.h"
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <vector>
+
+namespace {
+
+using form::Field;
+
+form::Rect clientBox(HWND hwnd) {
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  return {0, 0, client.right, client.bottom};
+}
+
+// Measures in the control's own font, as it draws itself.
+bool inFontOf(HWND hwnd, const std::function<bool(HDC)>& test) {
+  HDC dc = GetDC(hwnd);
+  HGDIOBJ before =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+  const bool result = test(dc);
+  SelectObject(dc, before);
+  ReleaseDC(hwnd, dc);
+  return result;
+}
+
+int widthOf(HDC dc, std::u16string_view text) {
+  SIZE size{};
+  GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
+                        static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+// The message line's lines hold the whole message, each no wider than the box, and all of
+// them fit its height.
+bool wrapsWhole(HDC dc, std::u16string_view message, const form::Rect& box) {
+  const std::vector<std::u16string_view> lines = win32::wrappedLines(dc, message, box.width);
+  std::u16string joined;
+  for (std::u16string_view line : lines) {
+    if (widthOf(dc, line) > box.width) return false;
+    joined += line;
+  }
+  const win32::LinePitch pitch = win32::linePitch(dc, calc::everyMessage());
+  return joined == message && win32::heightOf(pitch, lines.size()) <= box.height;
+}
+
+void expectEveryTextFits(win32::QelmarForm& window) {
+  for (Field field : form::allFields()) {
+    if (field == Field::Label1) continue;
+    HWND label = window.captionLabel(field).hwnd();
+    const std::u16string caption = window.captionLabel(field).text();
+    const int width = clientBox(label).width;
+    EXPECT_TRUE(inFontOf(label, [&](HDC dc) { return widthOf(dc, caption) <= width; }))
+        << "caption of row " << form::rowIndex(field);
+  }
+  HWND line = window.control(Field::Label1).hwnd();
+  for (std::u16string_view message : calc::everyMessage()) {
+    window.setText(Field::Label1, std::u16string(message));
+    const form::Rect box = clientBox(line);
+    const std::u16string shown = window.text(Field::Label1);
+    EXPECT_TRUE(inFontOf(line, [&](HDC dc) { return wrapsWhole(dc, shown, box); }))
+        << "message of " << message.size() << " characters";
+  }
+}
+
+TEST_F(Win32Window, EveryCaptionAndEveryMessageShowsWholeInItsBox) {
+  expectEveryTextFits(window());
+  EXPECT_EQ(clientBox(hwnd(Field::Label1)), (form::Rect{0, 0, 153, 25}));
+}
+
+TEST_F(Win32Window, NoControlSetsAFontOfItsOwn) {
+  for (const form::Row& row : form::windowRows()) {
+    if (row.kind == form::Kind::Picture || row.kind == form::Kind::Line) continue;
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(hwnd(row.control), WM_GETFONT, 0, 0)),
+              window().font())
+        << form::rowIndex(row.control);
+  }
+}
+
+TEST_F(Win32Window, TheBannerShowsAtItsOwnSize) {
+  EXPECT_EQ(window().control<win32::Banner>(form::Element::Image1).pictureSize().cx, 537);
+  EXPECT_EQ(window().control<win32::Banner>(form::Element::Image1).pictureSize().cy, 45);
+  EXPECT_EQ(clientBox(hwnd(form::Element::Image1)), (form::Rect{0, 0, 537, 45}));
+}
+
+// The colours of the picture the banner shows.
+std::set<COLORREF> coloursShown(HWND banner) {
+  auto picture = reinterpret_cast<HBITMAP>(SendMessageW(banner, STM_GETIMAGE, IMAGE_BITMAP, 0));
+  BITMAP size{};
+  GetObjectW(picture, sizeof size, &size);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = size.bmWidth;
+  format.bmiHeader.biHeight = -size.bmHeight;  // top down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<COLORREF> pixels(static_cast<std::size_t>(size.bmWidth) * size.bmHeight);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, picture, 0, size.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return {pixels.begin(), pixels.end()};
+}
+
+void moveToDensity(HWND window, int dotsPerInch) {
+  RECT suggested{100, 100, 1200, 700};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dotsPerInch, dotsPerInch),
+               reinterpret_cast<LPARAM>(&suggested));
+}
+
+// Scaled by nearest neighbour: no colour appears that the picture's 32 grey levels lack.
+TEST_F(Win32Window, TheBannerScalesWithoutBlur) {
+  HWND banner = hwnd(form::Element::Image1);
+  const std::set<COLORREF> own = coloursShown(banner);
+  EXPECT_LE(own.size(), 32u);
+  for (int dotsPerInch : {144, 192}) {
+    moveToDensity(window().hwnd(), dotsPerInch);
+    const std::set<COLORREF> scaled = coloursShown(banner);
+    EXPECT_TRUE(std::includes(own.begin(), own.end(), scaled.begin(), scaled.end()))
+        << dotsPerInch << " dpi: " << scaled.size() << " colours";
+  }
+  EXPECT_EQ(clientBox(banner), (form::Rect{0, 0, 1074, 90}));
+}
+
+TEST_F(Win32Window, ItOpensAtItsPlaceWhollyInsideTheWorkArea) {
+  POINT origin{0, 0};
+  ClientToScreen(window().hwnd(), &origin);
+  EXPECT_EQ(origin.x, 138);
+  EXPECT_EQ(origin.y, 159);
+  EXPECT_EQ(clientBox(window().hwnd()), (form::Rect{0, 0, 553, 233}));
+  RECT frame{};
+  GetWindowRect(window().hwnd(), &frame);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window().hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
+  RECT inside{};
+  IntersectRect(&inside, &frame, &monitor.rcWork);
+  EXPECT_TRUE(EqualRect(&inside, &frame));
+}
+
+// As a monitor of 150 % would: every box, the banner and the font scaled.
+TEST_F(Win32Window, AMoveToADenserMonitorScalesEverything) {
+  moveToDensity(window().hwnd(), 144);
+  EXPECT_EQ(clientBox(window().hwnd()), (form::Rect{0, 0, 830, 350}));
+  EXPECT_EQ(clientBox(hwnd(form::Element::Image1)), (form::Rect{0, 0, 806, 68}));
+  EXPECT_EQ(clientBox(hwnd(Field::Label1)), (form::Rect{0, 0, 230, 38}));
+  expectEveryTextFits(window());
+}
+
+}  // namespace

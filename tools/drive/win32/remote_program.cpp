@@ -1,0 +1,58 @@
+#include "tools/drive/win32/remote_program.h"
+
+#include "win32/control_ids.h"
+
+#include <stdexcept>
+
+namespace drive {
+namespace {
+
+constexpr DWORD kPatience = 60000;  // milliseconds; wine's first start is slow
+
+BOOL CALLBACK noteWindow(HWND hwnd, LPARAM found) {
+  wchar_t windowClass[64]{};
+  GetClassNameW(hwnd, windowClass, 64);
+  if (lstrcmpW(windowClass, win32::kWindowClass) != 0 || !IsWindowVisible(hwnd)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = hwnd;
+  return FALSE;
+}
+
+HWND shownWindow(DWORD thread, HANDLE process) {
+  for (DWORD waited = 0; waited < kPatience; waited += 10) {
+    HWND found = nullptr;
+    EnumThreadWindows(thread, noteWindow, reinterpret_cast<LPARAM>(&found));
+    if (found != nullptr) return found;
+    if (WaitForSingleObject(process, 10) == WAIT_OBJECT_0) break;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+RemoteProgram::RemoteProgram(const std::wstring& path) {
+  std::wstring commandLine = L"\"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process_)) {
+    throw std::runtime_error("cannot start the window's program");
+  }
+  WaitForInputIdle(process_.hProcess, kPatience);
+  window_ = shownWindow(process_.dwThreadId, process_.hProcess);
+  if (window_ == nullptr) {
+    TerminateProcess(process_.hProcess, 1);
+    throw std::runtime_error("the window's program showed no window");
+  }
+}
+
+RemoteProgram::~RemoteProgram() {
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process_.hProcess, kPatience) != WAIT_OBJECT_0) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, kPatience);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+}
+
+}  // namespace drive
