@@ -1,0 +1,129 @@
+// Run under wine by packaging/check-msi-install once the installed program has been
+// started: waits for its window to show, makes sure the program stays up, then closes
+// the window as a user would and waits for the program to end.
+// usage: qelmar-window-check TITLE IMAGE
+//   TITLE  the window's exact title
+//   IMAGE  the Windows path of the program that must own it
+// Exits 0 when all of that happened; otherwise says what did not, and exits 1.
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                      nullptr, nullptr);
+  return out;
+}
+
+struct Search {
+  const wchar_t* title;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK visit(HWND window, LPARAM parameter) {
+  auto& search = *reinterpret_cast<Search*>(parameter);
+  wchar_t text[256];
+  // A window the user cannot see is not one the program opened for them.
+  if (IsWindowVisible(window) && GetWindowTextW(window, text, 256) > 0 &&
+      lstrcmpW(text, search.title) == 0) {
+    search.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND findWindow(const wchar_t* title) {
+  Search search{title};
+  EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BOOL CALLBACK collectTitle(HWND window, LPARAM parameter) {
+  wchar_t text[256];
+  if (IsWindowVisible(window) && GetWindowTextW(window, text, 256) > 0)
+    *reinterpret_cast<std::string*>(parameter) += " '" + utf8(text) + "'";
+  return TRUE;
+}
+
+// What shows instead, such as an error box.
+std::string visibleTitles() {
+  std::string titles;
+  EnumWindows(collectTitle, reinterpret_cast<LPARAM>(&titles));
+  return titles.empty() ? " none" : titles;
+}
+
+std::wstring imageOf(HANDLE process) {
+  wchar_t path[MAX_PATH];
+  DWORD size = MAX_PATH;
+  if (!QueryFullProcessImageNameW(process, 0, path, &size)) return L"?";
+  return std::wstring(path, size);
+}
+
+int fail(const std::string& message) {
+  std::printf("FAIL: %s\n", message.c_str());
+  return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  // Plain LF lines for CTest's log.
+  _setmode(_fileno(stdout), _O_BINARY);
+  if (argc != 3) {
+    std::printf("usage: qelmar-window-check TITLE IMAGE\n");
+    return 2;
+  }
+  const wchar_t* title = argv[1];
+  const std::wstring image = argv[2];
+  std::string name = "'";  // in steps: GCC 12 warns falsely (-Wrestrict) of "'" + text + "'"
+  name += utf8(title);
+  name += '\'';
+
+  // A first start under wine on a busy machine takes seconds.
+  HWND window = nullptr;
+  for (int waited = 0; !(window = findWindow(title)) && waited < 30000; waited += 100) Sleep(100);
+  if (!window)
+    return fail("no visible top-level window titled " + name + " within 30 s; visible:" +
+                visibleTitles());
+
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
+  if (!process) return fail("cannot open the process of the window " + name);
+  const std::wstring owner = imageOf(process);
+  if (CompareStringOrdinal(owner.c_str(), -1, image.c_str(), -1, TRUE) != CSTR_EQUAL)
+    return fail("the window " + name + " belongs to " + utf8(owner) + ", not " + utf8(image));
+
+  // Up is up for a while, not a window that flashes while the program dies.
+  if (WaitForSingleObject(process, 1000) != WAIT_TIMEOUT) {
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return fail(utf8(image) + " ended within a second of opening its window (exit code " +
+                std::to_string(code) + ")");
+  }
+  if (!IsWindow(window) || !IsWindowVisible(window))
+    return fail("the window " + name + " went away within a second while its program ran on");
+
+  // What the close box does.
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0)
+    return fail(utf8(image) + " still runs 10 s after its window was closed");
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  if (code != 0)
+    return fail(utf8(image) + " ended with exit code " + std::to_string(code) +
+                " when its window was closed");
+  std::printf("%s opened its window %s, stayed up, and ended with exit code 0 when it was closed\n",
+              utf8(image).c_str(), name.c_str());
+  return 0;
+}
