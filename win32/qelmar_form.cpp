@@ -124,11 +124,6 @@ Control& QelmarForm::control(form::Control control) const {
   return *controls_[form::rowIndex(control)];
 }
 
-Control& QelmarForm::captionLabel(Field field) const {
-  form::captionOf(field);  // throws for a field without one
-  return *captionLabels_[form::rowIndex(field)];
-}
-
 std::u16string QelmarForm::text(Field field) const { return control(field).text(); }
 
 void QelmarForm::setText(Field field, std::u16string text) { control(field).setText(text); }

@@ -34,15 +34,12 @@ class QelmarForm final : public calc::Fields, private KeyTarget {
   void setText(form::Field field, std::u16string text) override;
 
   HWND hwnd() const { return hwnd_; }
-  // The control a row of the table made, and the caption label beside a field.
+  // The control a row of the table made.
   Control& control(form::Control control) const;
   template <class Kind>
   Kind& control(form::Control control) const {
     return dynamic_cast<Kind&>(this->control(control));
   }
-  Control& captionLabel(form::Field field) const;
-  int dotsPerInch() const { return dotsPerInch_; }
-  HFONT font() const { return font_.get(); }
 
  private:
   static LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

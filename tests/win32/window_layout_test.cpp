@@ -31,6 +31,13 @@ bool inFontOf(HWND hwnd, const std::function<bool(HDC)>& test) {
   return result;
 }
 
+std::u16string textOf(HWND control) {
+  std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, u'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()))));
+  return text;
+}
+
 int widthOf(HDC dc, std::u16string_view text) {
   SIZE size{};
   GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.data()),
@@ -54,8 +61,9 @@ bool wrapsWhole(HDC dc, std::u16string_view message, const form::Rect& box) {
 void expectEveryTextFits(win32::QelmarForm& window) {
   for (Field field : form::allFields()) {
     if (field == Field::Label1) continue;
-    HWND label = window.captionLabel(field).hwnd();
-    const std::u16string caption = window.captionLabel(field).text();
+    // The caption label comes just before its field, which is how a screen reader names it.
+    HWND label = GetWindow(window.control(field).hwnd(), GW_HWNDPREV);
+    const std::u16string caption = textOf(label);
     const int width = clientBox(label).width;
     EXPECT_TRUE(inFontOf(label, [&](HDC dc) { return widthOf(dc, caption) <= width; }))
         << "caption of row " << form::rowIndex(field);
@@ -76,11 +84,18 @@ TEST_F(Win32Window, EveryCaptionAndEveryMessageShowsWholeInItsBox) {
 }
 
 TEST_F(Win32Window, NoControlSetsAFontOfItsOwn) {
+  const auto fontOf = [](HWND control) {
+    return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  };
+  const HFONT windowFont = fontOf(hwnd(Field::口座残高text));
+  EXPECT_NE(windowFont, nullptr);
   for (const form::Row& row : form::windowRows()) {
     if (row.kind == form::Kind::Picture || row.kind == form::Kind::Line) continue;
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(hwnd(row.control), WM_GETFONT, 0, 0)),
-              window().font())
-        << form::rowIndex(row.control);
+    EXPECT_EQ(fontOf(hwnd(row.control)), windowFont) << form::rowIndex(row.control);
+    if (row.caption) {
+      EXPECT_EQ(fontOf(GetWindow(hwnd(row.control), GW_HWNDPREV)), windowFont)
+          << "caption of row " << form::rowIndex(row.control);
+    }
   }
 }
 
