@@ -11,6 +11,7 @@
 #include <io.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 namespace {
@@ -74,6 +75,31 @@ int fail(const std::string& message) {
   return 1;
 }
 
+// Up is up for a while, not a window that flashes while the program dies; then it ends
+// as the close box ends it. What went wrong, or nothing.
+std::optional<std::string> staysUpAndCloses(HWND window, HANDLE process, const std::string& image,
+                                            const std::string& name) {
+  if (WaitForSingleObject(process, 1000) != WAIT_TIMEOUT) {
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return image + " ended within a second of opening its window (exit code " +
+           std::to_string(code) + ")";
+  }
+  if (!IsWindow(window) || !IsWindowVisible(window)) {
+    return "the window " + name + " went away within a second while its program ran on";
+  }
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) {
+    return image + " still runs 10 s after its window was closed";
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  if (code != 0) {
+    return image + " ended with exit code " + std::to_string(code) + " when its window was closed";
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -92,37 +118,21 @@ int wmain(int argc, wchar_t** argv) {
   // A first start under wine on a busy machine takes seconds.
   HWND window = nullptr;
   for (int waited = 0; !(window = findWindow(title)) && waited < 30000; waited += 100) Sleep(100);
-  if (!window)
+  if (!window) {
     return fail("no visible top-level window titled " + name + " within 30 s; visible:" +
                 visibleTitles());
-
+  }
   DWORD id = 0;
   GetWindowThreadProcessId(window, &id);
   HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
   if (!process) return fail("cannot open the process of the window " + name);
   const std::wstring owner = imageOf(process);
-  if (CompareStringOrdinal(owner.c_str(), -1, image.c_str(), -1, TRUE) != CSTR_EQUAL)
+  if (CompareStringOrdinal(owner.c_str(), -1, image.c_str(), -1, TRUE) != CSTR_EQUAL) {
     return fail("the window " + name + " belongs to " + utf8(owner) + ", not " + utf8(image));
-
-  // Up is up for a while, not a window that flashes while the program dies.
-  if (WaitForSingleObject(process, 1000) != WAIT_TIMEOUT) {
-    DWORD code = 0;
-    GetExitCodeProcess(process, &code);
-    return fail(utf8(image) + " ended within a second of opening its window (exit code " +
-                std::to_string(code) + ")");
   }
-  if (!IsWindow(window) || !IsWindowVisible(window))
-    return fail("the window " + name + " went away within a second while its program ran on");
-
-  // What the close box does.
-  PostMessageW(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0)
-    return fail(utf8(image) + " still runs 10 s after its window was closed");
-  DWORD code = 0;
-  GetExitCodeProcess(process, &code);
-  if (code != 0)
-    return fail(utf8(image) + " ended with exit code " + std::to_string(code) +
-                " when its window was closed");
+  if (const auto failure = staysUpAndCloses(window, process, utf8(image), name)) {
+    return fail(*failure);
+  }
   std::printf("%s opened its window %s, stayed up, and ended with exit code 0 when it was closed\n",
               utf8(image).c_str(), name.c_str());
   return 0;
