@@ -1,9 +1,6 @@
 #include "qt/qelmar_form.h"
 
-#include "calc/calculate_click.h"
-#include "calc/gathered_writes.h"
-#include "calc/normalization.h"
-#include "numeric/numeric_error.h"
+#include "calc/window_events.h"
 #include "qt/controls.h"
 #include "qt/qt_geometry.h"
 #include "qt/qt_text.h"
@@ -138,38 +135,18 @@ void QelmarForm::Form_Load() {
   for (const form::Row& row : form::windowRows()) {
     if (!row.items.empty()) appendItems(control<QComboBox>(row.control), row.items);
   }
-  try {
-    calc::normalizeInputs(*this);
-  } catch (const numeric::NumericError&) {
-    // The handler stops where it failed; the fields keep what it had written.
-  }
+  calc::finishFormLoad(*this);
 }
 
-// The handlers write a field and then replace its text, and set the message once per
-// failing check; a screen reader must hear only the outcome, so it reaches the widgets once.
 void QelmarForm::計算_Click() {
-  auto* messageLine = control<QLabel>(Field::Label1);
-  const QString lastMessage = messageLine->text();
-  calc::GatheredWrites click(*this);
-  calc::計算_Click(click);
-  click.apply();
-  // The same message again changes no text, so Qt tells no one; a user who presses again
-  // must still hear that the fault stands.
-  if (!messageLine->text().isEmpty() && messageLine->text() == lastMessage) {
-    QAccessibleEvent again(messageLine, QAccessible::NameChanged);
+  if (calc::calculateClicked(*this)) {
+    // The same message again changes no text, so Qt tells no one.
+    QAccessibleEvent again(control(Field::Label1), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&again);
   }
 }
 
-void QelmarForm::取引通貨Combo_Change() {
-  calc::GatheredWrites change(*this);
-  try {
-    calc::取引通貨Combo_Change(change);
-  } catch (const numeric::NumericError&) {
-    // The handler stops where it failed; the fields keep what it had written.
-  }
-  change.apply();
-}
+void QelmarForm::取引通貨Combo_Change() { calc::tradeKindTyped(*this); }
 
 std::u16string QelmarForm::text(Field field) const {
   QWidget* widget = control(field);

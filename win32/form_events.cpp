@@ -1,11 +1,8 @@
 // The window's events: its messages, the three handlers, the keys and the density.
 #include "win32/qelmar_form.h"
 
-#include "calc/calculate_click.h"
-#include "calc/gathered_writes.h"
-#include "calc/normalization.h"
+#include "calc/window_events.h"
 #include "form/tab_order.h"
-#include "numeric/numeric_error.h"
 #include "win32/combo_box.h"
 #include "win32/control_ids.h"
 #include "win32/message_line.h"
@@ -73,29 +70,13 @@ void QelmarForm::activate(bool active) {
   }
 }
 
-// The handlers write a field and then replace its text, and set the message once per
-// failing check; a screen reader must hear only the outcome, so it reaches the controls once.
 void QelmarForm::計算_Click() {
-  auto& messageLine = control<MessageLine>(form::Field::Label1);
-  const std::u16string lastMessage = messageLine.text();
-  calc::GatheredWrites click(*this);
-  calc::計算_Click(click);
-  click.apply();
   // The same message again changes no text; a user who presses again must still hear that
   // the fault stands.
-  const std::u16string message = messageLine.text();
-  if (!message.empty() && message == lastMessage) messageLine.announceAgain();
+  if (calc::calculateClicked(*this)) control<MessageLine>(form::Field::Label1).announceAgain();
 }
 
-void QelmarForm::取引通貨Combo_Change() {
-  calc::GatheredWrites change(*this);
-  try {
-    calc::取引通貨Combo_Change(change);
-  } catch (const numeric::NumericError&) {
-    // The handler stops where it failed; the fields keep what it had written.
-  }
-  change.apply();
-}
+void QelmarForm::取引通貨Combo_Change() { calc::tradeKindTyped(*this); }
 
 void QelmarForm::tabFrom(form::Control from, bool backwards) {
   focus(form::nextTabStop(from, backwards));

@@ -4,20 +4,12 @@
 #include <shlwapi.h>
 #include <gdiplus.h>
 
+#include "win32/gdiplus_started.h"
+
 namespace win32 {
 namespace {
 
 namespace gdiplus = Gdiplus::DllExports;
-
-// GDI+ stays started for the life of the program.
-bool gdiplusStarted() {
-  static const bool started = [] {
-    ULONG_PTR token = 0;
-    const Gdiplus::GdiplusStartupInput input;
-    return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-  }();
-  return started;
-}
 
 IStream* resourceStream(int id) {
   HMODULE module = GetModuleHandleW(nullptr);

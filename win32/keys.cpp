@@ -22,6 +22,13 @@ bool listOpen(HWND keyWindow) {
          SendMessageW(parent, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
+// Tab and Shift+Tab move the focus along the window's tab stops, from any control.
+bool tabbed(const Route& route, WPARAM key) {
+  if (key != VK_TAB) return false;
+  route.target->tabFrom(route.control, shiftHeld());
+  return true;
+}
+
 bool isEnterOrEscape(WPARAM key) { return key == VK_RETURN || key == VK_ESCAPE; }
 bool isEnterOrEscapeCharacter(WPARAM c) { return c == L'\r' || c == L'\n' || c == 0x1B; }
 
@@ -30,10 +37,7 @@ LRESULT CALLBACK fieldKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
   auto* route = reinterpret_cast<Route*>(data);
   switch (message) {
     case WM_KEYDOWN:
-      if (wParam == VK_TAB) {
-        route->target->tabFrom(route->control, shiftHeld());
-        return 0;
-      }
+      if (tabbed(*route, wParam)) return 0;
       if (isEnterOrEscape(wParam) && !listOpen(hwnd)) return 0;
       break;
     case WM_CHAR:
@@ -53,10 +57,7 @@ LRESULT CALLBACK buttonKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   auto* route = reinterpret_cast<Route*>(data);
   switch (message) {
     case WM_KEYDOWN:
-      if (wParam == VK_TAB) {
-        route->target->tabFrom(route->control, shiftHeld());
-        return 0;
-      }
+      if (tabbed(*route, wParam)) return 0;
       if (wParam == VK_RETURN) {
         route->target->press計算();
         return 0;

@@ -1,8 +1,7 @@
 #include "win32/qelmar_form.h"
 
-#include "calc/normalization.h"
+#include "calc/window_events.h"
 #include "form/tab_order.h"
-#include "numeric/numeric_error.h"
 #include "win32/caption_name.h"
 #include "win32/combo_box.h"
 #include "win32/control_ids.h"
@@ -113,11 +112,7 @@ void QelmarForm::Form_Load() {
     auto& combo = control<ComboBox>(row.control);
     for (std::u16string_view item : row.items) combo.addItem(item);
   }
-  try {
-    calc::normalizeInputs(*this);
-  } catch (const numeric::NumericError&) {
-    // The handler stops where it failed; the fields keep what it had written.
-  }
+  calc::finishFormLoad(*this);
 }
 
 Control& QelmarForm::control(form::Control control) const {

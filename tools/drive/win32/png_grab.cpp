@@ -3,6 +3,8 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include "win32/gdiplus_started.h"
+
 #include <optional>
 #include <vector>
 
@@ -10,15 +12,6 @@ namespace drive {
 namespace {
 
 namespace gdiplus = Gdiplus::DllExports;
-
-bool gdiplusStarted() {
-  static const bool started = [] {
-    ULONG_PTR token = 0;
-    const Gdiplus::GdiplusStartupInput input;
-    return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-  }();
-  return started;
-}
 
 std::optional<CLSID> pngEncoder() {
   UINT count = 0;
@@ -53,7 +46,7 @@ HBITMAP copyOfClientArea(HWND window) {
 }  // namespace
 
 bool grabClientArea(HWND window, const std::wstring& path) {
-  const std::optional<CLSID> encoder = gdiplusStarted() ? pngEncoder() : std::nullopt;
+  const std::optional<CLSID> encoder = win32::gdiplusStarted() ? pngEncoder() : std::nullopt;
   if (!encoder) return false;
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   HBITMAP pixels = copyOfClientArea(window);
