@@ -12,7 +12,11 @@ FieldComboBox::FieldComboBox(QWidget* parent) : QComboBox(parent) {
   setDuplicatesEnabled(false);
   // Focus by click or Tab only: a wheel turned over the box must not take it either.
   setFocusPolicy(Qt::StrongFocus);
-  connect(this, &QComboBox::activated, lineEdit(), &QLineEdit::selectAll);
+  // Qt also reports an item as activated when the focus leaves a box whose typed text is
+  // that item's: selected then, the text would look as if the box still had the focus.
+  connect(this, &QComboBox::activated, this, [this] {
+    if (hasFocus()) lineEdit()->selectAll();
+  });
 }
 
 void FieldComboBox::wheelEvent(QWheelEvent* event) {

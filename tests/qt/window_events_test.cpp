@@ -301,6 +301,12 @@ void WindowEventsTest::pickSelectsTheTextSoTypingReplacesIt() {
   QCOMPARE(combo->lineEdit()->selectedText(), u"円"_s);
   QTest::sendKeyEvent(QTest::Click, combo, Qt::Key_unknown, u"ド"_s, Qt::NoModifier);
   QCOMPARE(combo->currentText(), u"ド"_s);
+  // An item's text typed, not picked, and left: nothing stays selected in a box without
+  // the focus.
+  QComboBox* typed = form_->control<QComboBox>(form::Field::取引通貨Combo);
+  drive::typeText(typed, u"クロス円"_s);
+  drive::typeText(form_->control(form::Field::口座残高text), u"5"_s);
+  QCOMPARE(typed->lineEdit()->selectedText(), QString());
 }
 
 // Qt tells a screen reader that a label's text changed (a name change, over AT-SPI) only
