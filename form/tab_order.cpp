@@ -11,7 +11,8 @@ std::vector<const Row*> stopsInTabOrder() {
   for (const Row& row : windowRows()) {
     if (row.tabIndex != kNoTabStop) stops.push_back(&row);
   }
-  std::ranges::sort(stops, {}, &Row::tabIndex);
+  std::sort(stops.begin(), stops.end(),
+            [](const Row* a, const Row* b) { return a->tabIndex < b->tabIndex; });
   return stops;
 }
 
@@ -21,7 +22,8 @@ Control firstTabStop() { return stopsInTabOrder().front()->control; }
 
 Control nextTabStop(Control from, bool backwards) {
   const std::vector<const Row*> stops = stopsInTabOrder();
-  const auto at = std::ranges::find(stops, from, &Row::control);
+  const auto at = std::find_if(stops.begin(), stops.end(),
+                               [&](const Row* stop) { return stop->control == from; });
   if (at == stops.end()) return stops.front()->control;
   const std::size_t count = stops.size();
   const std::size_t here = static_cast<std::size_t>(at - stops.begin());

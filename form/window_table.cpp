@@ -104,7 +104,7 @@ constexpr std::array<Field, kFieldCount> kFields = [] {
 
 constexpr std::array<Field, 8> kResults = [] {
   std::array<Field, 8> results{};
-  std::ranges::copy_if(kFields, results.begin(), isResult);
+  std::copy_if(kFields.begin(), kFields.end(), results.begin(), isResult);
   return results;
 }();
 
@@ -116,14 +116,15 @@ static_assert([] {
   }
   return true;
 }(), "kRows holds each field once, in Field's order");
-static_assert(std::ranges::all_of(kRows, [](const Row& row) {
+static_assert(std::all_of(kRows.begin(), kRows.end(), [](const Row& row) {
   const Field* field = std::get_if<Field>(&row.control);
   return (field != nullptr && *field != Field::Label1) == row.caption.has_value();
 }), "a caption label beside every field but Label1, and beside nothing else");
 static_assert([] {
   for (const Row& row : kRows) {
     if (row.tabIndex == kNoTabStop) continue;
-    if (std::ranges::count(kRows, row.tabIndex, &Row::tabIndex) != 1) return false;
+    const auto sameIndex = [&](const Row& other) { return other.tabIndex == row.tabIndex; };
+    if (std::count_if(kRows.begin(), kRows.end(), sameIndex) != 1) return false;
   }
   return true;
 }(), "each tab index once");
@@ -135,7 +136,8 @@ std::span<const Row> windowRows() { return kRows; }
 const Twips& windowBox() { return kWindow; }
 
 const Row& rowOf(Control control) {
-  const auto* row = std::ranges::find(kRows, control, &Row::control);
+  const auto* row = std::find_if(kRows.begin(), kRows.end(),
+                                 [&](const Row& each) { return each.control == control; });
   if (row == kRows.end()) throw std::logic_error("the window has no such element");
   return *row;
 }

@@ -27,7 +27,8 @@ std::u16string member(const ActionLine& action, std::string_view name) {
 
 form::Field fieldNamed(const std::u16string& name) {
   const auto fields = form::allFields();
-  const auto found = std::ranges::find(fields, name, form::fieldName);
+  const auto found = std::find_if(fields.begin(), fields.end(),
+                                  [&](form::Field each) { return form::fieldName(each) == name; });
   if (found == fields.end()) throw ActionError{"no field named " + quoted(name)};
   return *found;
 }
@@ -116,7 +117,7 @@ void Driver::pick(const ActionLine& action) {
   }
   const std::u16string item = member(action, "item");
   const auto items = form::comboItems(field);
-  const auto found = std::ranges::find(items, item);
+  const auto found = std::find(items.begin(), items.end(), item);
   if (found == items.end()) {
     throw ActionError{quoted(item) + " is not in the list of " + toUtf8(form::fieldName(field))};
   }
@@ -127,7 +128,8 @@ void Driver::pick(const ActionLine& action) {
 
 void Driver::press(const ActionLine& action) {
   const std::u16string name = member(action, "key");
-  const auto* found = std::ranges::find(kKeys, name, &KeyName::name);
+  const auto* found = std::find_if(kKeys.begin(), kKeys.end(),
+                                   [&](const KeyName& key) { return key.name == name; });
   if (found == kKeys.end()) {
     throw ActionError{"unknown key " + quoted(name) + " (Tab, Shift+Tab, Enter, Escape)"};
   }
