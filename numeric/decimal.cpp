@@ -1,10 +1,11 @@
 #include "numeric/decimal.h"
 
-#include <charconv>
 #include <cmath>
 #include <compare>
 #include <cstdint>
+#include <utility>
 
+#include "numeric/double_conversion.h"
 #include "numeric/numeric_error.h"
 
 namespace numeric::detail {
@@ -85,38 +86,13 @@ PointSplit splitAtPoint(const Decimal& value) {
 
 Decimal fifteenDigits(double value) {
   if (!std::isfinite(value)) throw NumericError(ErrorKind::Overflow);
-  // Scientific form with 14 fraction digits is the correctly rounded 15-digit
-  // decimal, ties to even, whatever the C locale says: "-d.ddddddddddddddde+XX".
-  char text[32];
-  const auto written =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14);
-  std::string_view form(text, static_cast<std::size_t>(written.ptr - text));
-
-  Decimal decimal;
-  decimal.negative = form.front() == '-';
-  if (decimal.negative) form.remove_prefix(1);
-  const std::size_t e = form.find('e');
-  decimal.digits = form.substr(0, e);
-  decimal.digits.erase(1, 1);  // the point
-  std::string_view exponentText = form.substr(e + 1);
-  if (exponentText.front() == '+') exponentText.remove_prefix(1);
-  int exponent = 0;
-  std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-  decimal.exponent = exponent - 14;
-  return decimal;
+  SignificantDigits significant = fifteenSignificantDigits(value);
+  return Decimal{std::signbit(value), std::move(significant.digits), significant.exponent - 14};
 }
 
-// from_chars is locale-free and reads any number of digits.
 std::optional<double> nearestDouble(const Decimal& value) {
-  const std::string exact = value.digits + 'e' + std::to_string(value.exponent);
-  double magnitude = 0;
-  const auto result = std::from_chars(exact.data(), exact.data() + exact.size(), magnitude);
-  if (result.ec == std::errc::result_out_of_range) {
-    // Out of range is either past the largest Double or below the smallest: only a
-    // value of at least 1 can be the former, and the latter rounds to zero.
-    if (!splitAtPoint(value).integer.empty()) return std::nullopt;
-    magnitude = 0.0;
-  }
+  const double magnitude = nearestMagnitude(value.digits, value.exponent);
+  if (std::isinf(magnitude)) return std::nullopt;
   return value.negative ? -magnitude : magnitude;
 }
 

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -150,7 +150,9 @@ std::string checkNumberText(std::u16string_view text) {
     // The first four code units as the bits of a Double reach tiny and huge values.
     std::uint64_t bits = 0;
     for (int i = 3; i >= 0; --i) bits = bits << 16 | text[static_cast<std::size_t>(i)];
-    checkDoubleText(problems, std::bit_cast<double>(bits));
+    double value;  // no std::bit_cast in the web build's libc++
+    std::memcpy(&value, &bits, sizeof value);
+    checkDoubleText(problems, value);
   }
   for (const NumberPattern& number : kNumberPatterns) {
     checkTextFormat(problems, text, real.has_value(), number.pattern);

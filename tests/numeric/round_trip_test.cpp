@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -85,7 +85,9 @@ double someDouble(std::mt19937_64& random) {
            (random() % 2 == 0 ? 1 : -1);
   }
   for (;;) {
-    const double value = std::bit_cast<double>(random());
+    const std::uint64_t bits = random();
+    double value;  // no std::bit_cast in the web build's libc++
+    std::memcpy(&value, &bits, sizeof value);
     if (std::isfinite(value) && std::abs(value) < 1e308) return value;
   }
 }
