@@ -66,9 +66,11 @@ QelmarForm::~QelmarForm() {
   }
 }
 
-// Each caption label just before the field it names, in z-order as in the table's order.
+// Made from the last row up, as each control goes under those made before it: a later
+// row's box lies over an earlier one's, and each caption label just over the field it
+// names, where a screen reader looks for it.
 void QelmarForm::makeControls() {
-  for (std::size_t i = 0; i < form::kRowCount; ++i) {
+  for (std::size_t i = form::kRowCount; i-- > 0;) {
     const form::Row& row = form::windowRows()[i];
     if (row.caption) {
       captionLabels_[i] = std::make_unique<CaptionLabel>(hwnd_, *row.caption, captionLabelId(i));

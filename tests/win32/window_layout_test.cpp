@@ -7,8 +7,15 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <vector>
+
+namespace form {
+void PrintTo(const Rect& box, std::ostream* out) {
+  *out << box.width << "x" << box.height << " at (" << box.left << ", " << box.top << ")";
+}
+}  // namespace form
 
 namespace {
 
@@ -158,6 +165,30 @@ TEST_F(Win32Window, ItOpensAtItsPlaceWhollyInsideTheWorkArea) {
   RECT inside{};
   IntersectRect(&inside, &frame, &monitor.rcWork);
   EXPECT_TRUE(EqualRect(&inside, &frame));
+}
+
+// Each control's box on its window, the closed combo boxes' included.
+form::Rect boxOnWindow(HWND control) {
+  RECT box{};
+  GetWindowRect(control, &box);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&box), 2);
+  return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+TEST_F(Win32Window, EveryBoxIsWhereTheTablePutsItAtEveryDensity) {
+  for (int dotsPerInch : {96, 144, 192}) {
+    if (dotsPerInch != 96) moveToDensity(window().hwnd(), dotsPerInch);
+    for (const form::Row& row : form::windowRows()) {
+      HWND control = hwnd(row.control);
+      EXPECT_EQ(boxOnWindow(control), form::pixels(row.box, dotsPerInch))
+          << dotsPerInch << " dpi, row " << form::rowIndex(row.control);
+      if (row.caption) {
+        EXPECT_EQ(boxOnWindow(GetWindow(control, GW_HWNDPREV)),
+                  form::pixels(row.caption->box, dotsPerInch))
+            << dotsPerInch << " dpi, caption of row " << form::rowIndex(row.control);
+      }
+    }
+  }
 }
 
 // As a monitor of 150 % would: every box, the banner and the font scaled.
