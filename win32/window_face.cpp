@@ -11,8 +11,9 @@
 namespace win32 {
 namespace {
 
-// Windows' own Japanese user-interface faces, the newest first. A Windows without the
-// Japanese supplemental fonts has only Yu Gothic UI; wine, none unless they are mapped.
+// Windows' own Japanese user-interface faces, in the window's order of preference. Without
+// the Japanese supplemental fonts Windows 10 keeps Yu Gothic UI; wine has none of them
+// unless its font replacements map them to a face it has.
 constexpr std::array kUserInterfaceFaces{L"Meiryo UI", L"Yu Gothic UI", L"MS UI Gothic"};
 
 int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -52,7 +53,8 @@ std::vector<std::wstring> japaneseFaces() {
   return faces;
 }
 
-// Measured in the font the window makes of the face, not in one the system links to it.
+// Measured in the font the window makes of the face, not in one the system links to it. A
+// face has the same glyphs at every size.
 bool hasEveryGlyph(const std::wstring& face, std::u16string_view characters) {
   const Font font = fontOf(face, 16);
   HDC dc = CreateCompatibleDC(nullptr);

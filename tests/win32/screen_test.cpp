@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 
 #include "form/window_table.h"
 #include "tests/win32/system_input.h"
@@ -72,6 +73,7 @@ bool waitFor(const std::function<bool()>& done) {
   return done();
 }
 
+// A user at the program's window, with the system's mouse and keyboard.
 class UserAtScreen {
  public:
   UserAtScreen(drive::RemoteProgram& program, int dotsPerInch)
@@ -138,6 +140,7 @@ class UserAtScreen {
 
 enum class Act { Pick, ShiftTab };
 
+// One thing a user does at the window, and the fields whose boxes it changes.
 struct Step {
   const char* what;
   Act act;
