@@ -32,9 +32,8 @@ void Control::place(const form::Rect& box, int /*dotsPerInch*/) {
 HWND makeChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD extendedStyle, int id,
                std::u16string_view text) {
   const std::wstring caption = wide(text);
-  // Made at the bottom of the z-order, under every control made before it. Clipped by the
-  // controls over it, so where two boxes overlap the upper one shows whole, whichever of
-  // them painted last.
+  // Made at the bottom of the z-order, under every control made before it, and clipped by
+  // the controls over it: what shows where two overlap never depends on which painted last.
   HWND child = CreateWindowExW(extendedStyle, windowClass, caption.c_str(),
                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
