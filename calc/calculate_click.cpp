@@ -8,7 +8,7 @@
 
 namespace calc {
 
-void 計算_Click(Fields& fields) {
+void 計算_Click(FieldTexts& fields) {
   Statements run;  // from here on every statement continues past its failure
   run(Statement::NormalizeInputs, [&] { normalizeInputs(fields); });
   run(Statement::ClearMessage, [&] { fields.setText(Field::Label1, u""); });

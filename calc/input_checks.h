@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "calc/statements.h"
 
 namespace calc {
@@ -12,11 +12,11 @@ namespace calc {
 bool myNumeric(std::u16string_view inString);
 
 // Empties the eight result fields, in result order; Label1 and the inputs are left alone.
-void clearResults(Fields& fields);
+void clearResults(FieldTexts& fields);
 
 // Runs every row of the check table in order; each failing row puts its message on Label1
 // and empties the results. Returns whether any row failed.
-bool runInputChecks(Fields& fields, Statements& run);
+bool runInputChecks(FieldTexts& fields, Statements& run);
 
 // The message that asks for an input field: a text box's "…を半角数字で入力してください",
 // a combo box's "…を選択してください".

@@ -21,13 +21,13 @@ constexpr double kHighestDollarQuotedRate = 50;
 constexpr double kFactorBetweenQuotes = 100;
 
 // Each step reads its field afresh, so it sees what an earlier step wrote.
-void formatField(Fields& fields, Field field, Pattern pattern) {
+void formatField(FieldTexts& fields, Field field, Pattern pattern) {
   fields.setText(field, numeric::format(fields.text(field), pattern));
 }
 
 // A text not yet ending in "%" is a fraction to be shown in percent: "10" becomes "0.1",
 // then "10%". A text ending in "%" does not read as a number, so the format keeps it.
-void applyPercentRule(Fields& fields, Field field) {
+void applyPercentRule(FieldTexts& fields, Field field) {
   const std::u16string text = fields.text(field);
   if (numeric::lastChar(text) != u"%") {
     fields.setText(field, numeric::toText((Dbl(numeric::toDouble(text)) / 100).value()));
@@ -37,7 +37,7 @@ void applyPercentRule(Fields& fields, Field field) {
 
 }  // namespace
 
-void normalizeInputs(Fields& fields) {
+void normalizeInputs(FieldTexts& fields) {
   formatField(fields, Field::口座残高text, kAmountPattern);
   formatField(fields, Field::現在のUSDJYPレートtext, Pattern::Plain3);
   applyPercentRule(fields, Field::購入比率text);
@@ -47,7 +47,7 @@ void normalizeInputs(Fields& fields) {
 
 // Once per call, so a rate still out of range moves again at the next; the new value
 // reaches the pattern through its 15-digit text.
-void rescaleTradeRate(Fields& fields) {
+void rescaleTradeRate(FieldTexts& fields) {
   constexpr Field kRate = Field::現在の取引通貨レートtext;
   const double rate = numeric::toDouble(fields.text(kRate));
   if (fields.text(Field::取引通貨Combo) == kDollarStraight) {
@@ -63,6 +63,6 @@ void rescaleTradeRate(Fields& fields) {
   }
 }
 
-void 取引通貨Combo_Change(Fields& fields) { rescaleTradeRate(fields); }
+void 取引通貨Combo_Change(FieldTexts& fields) { rescaleTradeRate(fields); }
 
 }  // namespace calc

@@ -100,7 +100,7 @@ std::u16string_view suffixText(Suffix suffix, const Inputs& in) {
   return {};
 }
 
-Inputs readInputs(const Fields& fields, Statements& run) {
+Inputs readInputs(const FieldTexts& fields, Statements& run) {
   Inputs in;
   auto text = [&](Statement statement, Field field, std::u16string& value) {
     run(statement, [&] { value = fields.text(field); });
@@ -133,7 +133,7 @@ Inputs readInputs(const Fields& fields, Statements& run) {
 // the end of its statement and read back from there by the next.
 class PositionSizing {
  public:
-  PositionSizing(Fields& fields, Statements& run)
+  PositionSizing(FieldTexts& fields, Statements& run)
       : fields_(fields),
         run_(run),
         in_(readInputs(fields, run)),
@@ -159,7 +159,7 @@ class PositionSizing {
     });
   }
 
-  Fields& fields_;
+  FieldTexts& fields_;
   Statements& run_;
   const Inputs in_;
   const bool yen_;
@@ -272,7 +272,7 @@ void PositionSizing::showLossCutRates() {
 
 }  // namespace
 
-void showPositionSize(Fields& fields, Statements& run) {
+void showPositionSize(FieldTexts& fields, Statements& run) {
   PositionSizing sizing(fields, run);
   sizing.showLot();
   sizing.showMargin();

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "calc/statement_list.h"
 #include "numeric/numeric_error.h"
 

@@ -9,7 +9,7 @@
 
 namespace calc {
 
-void finishFormLoad(Fields& window) {
+void finishFormLoad(FieldTexts& window) {
   try {
     normalizeInputs(window);
   } catch (const numeric::NumericError&) {
@@ -17,7 +17,7 @@ void finishFormLoad(Fields& window) {
   }
 }
 
-bool calculateClicked(Fields& window) {
+bool calculateClicked(FieldTexts& window) {
   const std::u16string lastMessage = window.text(Field::Label1);
   GatheredWrites click(window);
   計算_Click(click);
@@ -26,7 +26,7 @@ bool calculateClicked(Fields& window) {
   return !message.empty() && message == lastMessage;
 }
 
-void tradeKindTyped(Fields& window) {
+void tradeKindTyped(FieldTexts& window) {
   GatheredWrites change(window);
   try {
     取引通貨Combo_Change(change);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 
 namespace calc {
 
@@ -10,15 +10,15 @@ namespace calc {
 
 // Form_Load's last step, after the lists are filled: the inputs normalised. The first
 // numeric error ends it; the fields keep what it had written.
-void finishFormLoad(Fields& window);
+void finishFormLoad(FieldTexts& window);
 
 // 計算 pressed. Returns whether the click left the very message the line held before:
 // the line's text then does not change, and the window must tell a screen reader again
 // that the fault stands.
-bool calculateClicked(Fields& window);
+bool calculateClicked(FieldTexts& window);
 
 // The user changed 取引通貨Combo's text. The first numeric error ends the handler; the
 // fields keep what it had written.
-void tradeKindTyped(Fields& window);
+void tradeKindTyped(FieldTexts& window);
 
 }  // namespace calc

@@ -14,7 +14,7 @@ using calc::Field;
 using Writes = std::vector<std::pair<Field, std::u16string>>;
 
 // The window, with every text written to it in order: what a screen reader hears.
-class WriteLog final : public calc::Fields {
+class WriteLog final : public calc::FieldTexts {
  public:
   std::u16string text(Field field) const override { return window.text(field); }
   void setText(Field field, std::u16string text) override {

@@ -30,7 +30,7 @@ MemoryFields clickWith(const Edits& edits) {
   return fields;
 }
 
-bool resultsEmpty(const calc::Fields& fields) {
+bool resultsEmpty(const calc::FieldTexts& fields) {
   for (Field result : calc::resultFields()) {
     if (!fields.text(result).empty()) return false;
   }
@@ -125,7 +125,7 @@ TEST(InputChecks, CharacterTestPassesTextsThatAreNoUsualNumber) {
 }
 
 // A window that cannot store one field's text.
-class UnwritableField final : public calc::Fields {
+class UnwritableField final : public calc::FieldTexts {
  public:
   UnwritableField(MemoryFields& inner, Field unwritable) : inner_(inner), unwritable_(unwritable) {}
   std::u16string text(Field field) const override { return inner_.text(field); }
@@ -140,7 +140,7 @@ class UnwritableField final : public calc::Fields {
 };
 
 // A window whose inputs cannot be read, which keeps every message put on Label1.
-class MessageRecorder final : public calc::Fields {
+class MessageRecorder final : public calc::FieldTexts {
  public:
   MessageRecorder(MemoryFields& inner, std::vector<std::u16string>& messages)
       : inner_(inner), messages_(messages) {}

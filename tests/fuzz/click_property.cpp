@@ -46,7 +46,7 @@ std::string name(Field field) { return narrow(calc::fieldName(field)); }
 
 }  // namespace
 
-std::string clickStateFault(const calc::Fields& fields) {
+std::string clickStateFault(const calc::FieldTexts& fields) {
   const std::u16string message = fields.text(Field::Label1);
   const auto& results = calc::resultFields();
   const auto shown = std::count_if(results.begin(), results.end(),

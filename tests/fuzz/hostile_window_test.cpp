@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QTest>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "qt/qelmar_form.h"
 #include "qt/qt_text.h"
 #include "properties.h"

@@ -1,6 +1,6 @@
 #include "tests/qt/window_events_test.h"
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "qt/qelmar_form.h"
 #include "qt/qt_text.h"
 #include "tools/drive/driver.h"

@@ -5,13 +5,13 @@
 #include <utility>
 #include <vector>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "calc/normalization.h"
 
 namespace qelmar_test {
 
 // The window's texts without the window: every field starts with its start text.
-class MemoryFields final : public calc::Fields {
+class MemoryFields final : public calc::FieldTexts {
  public:
   MemoryFields() {
     for (calc::Field field : calc::allFields()) texts_[index(field)] = calc::startText(field);

@@ -28,15 +28,16 @@ using form::startText;
 // Every money amount the window shows, the balance and four of the results.
 inline constexpr numeric::Pattern kAmountPattern = numeric::Pattern::Grouped2;
 
-// What the handlers may do to the window: read and replace a field's text (a text box,
-// a combo box's edit part, the message line's caption).
-class Fields {
+// The window's field texts as the handlers see them: all they may do to the window is read
+// and replace a field's text (a text box, a combo box's edit part, the message line's
+// caption).
+class FieldTexts {
  public:
   virtual std::u16string text(Field field) const = 0;
   virtual void setText(Field field, std::u16string text) = 0;
 
  protected:
-  ~Fields() = default;
+  ~FieldTexts() = default;
 };
 
 }  // namespace calc
