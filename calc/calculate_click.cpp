@@ -8,6 +8,8 @@
 
 namespace calc {
 
+using form::Field;
+
 void 計算_Click(FieldTexts& fields) {
   Statements run;  // from here on every statement continues past its failure
   run(Statement::NormalizeInputs, [&] { normalizeInputs(fields); });

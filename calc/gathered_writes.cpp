@@ -2,7 +2,13 @@
 
 #include <utility>
 
+#include "form/window_table.h"
+
 namespace calc {
+
+using form::Field;
+using form::allFields;
+
 namespace {
 
 std::size_t index(Field field) { return static_cast<std::size_t>(field); }

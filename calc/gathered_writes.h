@@ -15,8 +15,8 @@ class GatheredWrites final : public FieldTexts {
  public:
   explicit GatheredWrites(FieldTexts& window) : window_(window) {}
 
-  std::u16string text(Field field) const override;
-  void setText(Field field, std::u16string text) override;
+  std::u16string text(form::Field field) const override;
+  void setText(form::Field field, std::u16string text) override;
 
   // Writes each field's last text to the window, in window order, skipping a field that
   // already holds it; then holds nothing.
@@ -24,7 +24,7 @@ class GatheredWrites final : public FieldTexts {
 
  private:
   FieldTexts& window_;
-  std::array<std::optional<std::u16string>, kFieldCount> written_;
+  std::array<std::optional<std::u16string>, form::kFieldCount> written_;
 };
 
 }  // namespace calc

@@ -3,7 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "form/window_table.h"
+
 namespace calc {
+
+using form::Field;
+using form::resultFields;
+using form::startText;
+
 namespace {
 
 enum class Test {

@@ -20,7 +20,7 @@ bool runInputChecks(FieldTexts& fields, Statements& run);
 
 // The message that asks for an input field: a text box's "…を半角数字で入力してください",
 // a combo box's "…を選択してください".
-std::u16string_view askFor(Field input);
+std::u16string_view askFor(form::Field input);
 
 // The message for results that could not be computed from the inputs as given.
 inline constexpr std::u16string_view kCannotComputeMessage = u"入力された数値では計算できません";

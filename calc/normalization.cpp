@@ -2,12 +2,18 @@
 
 #include <string>
 
+#include "calc/amount_pattern.h"
+#include "form/window_table.h"
 #include "numeric/dbl.h"
 #include "numeric/format.h"
 #include "numeric/text_conversion.h"
 #include "numeric/text_ops.h"
 
 namespace calc {
+
+using form::Field;
+using form::kDollarStraight;
+
 namespace {
 
 using numeric::Dbl;

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/amount_pattern.h"
+#include "form/window_table.h"
 #include "numeric/currency.h"
 #include "numeric/dbl.h"
 #include "numeric/format.h"
@@ -14,6 +16,9 @@
 
 namespace calc {
 
+using form::Field;
+using form::kDollarStraight;
+using form::kYenAccount;
 using numeric::Currency;
 using numeric::cur;
 using numeric::dbl;

@@ -5,9 +5,16 @@
 #include <string>
 
 #include "calc/input_checks.h"
+#include "form/window_table.h"
 #include "numeric/text_conversion.h"
 
 namespace calc {
+
+using form::Field;
+using form::allFields;
+using form::comboItems;
+using form::isInput;
+
 namespace {
 
 // The rule closes the check sequence.

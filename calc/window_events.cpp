@@ -9,6 +9,8 @@
 
 namespace calc {
 
+using form::Field;
+
 void finishFormLoad(FieldTexts& window) {
   try {
     normalizeInputs(window);

@@ -7,11 +7,12 @@
 #include <utility>
 #include <vector>
 
+#include "form/window_table.h"
 #include "support/memory_fields.h"
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using qelmar_test::MemoryFields;
 
 // What a trader reads after one press of 計算: the eight results and the message line.
@@ -31,7 +32,7 @@ Shown click(const Edits& edits) {
   MemoryFields fields = qelmar_test::startedWith(edits);
   calc::計算_Click(fields);
   Shown shown;
-  for (std::size_t i = 0; i < 8; ++i) shown.results[i] = fields.text(calc::resultFields()[i]);
+  for (std::size_t i = 0; i < 8; ++i) shown.results[i] = fields.text(form::resultFields()[i]);
   shown.message = fields.text(Field::Label1);
   return shown;
 }
@@ -166,8 +167,8 @@ Edits typed(std::u16string balance, std::u16string_view account, std::u16string_
 //     it). The pip value's bracket needs a unit such as 35 or 70: for 1000 and 10000,
 //     Unit × 0.01 and Unit ÷ 100 are the same Double.
 TEST(CalculateClick, AllDifferentInputsShowEveryTextExactly) {
-  const std::u16string_view yen = calc::kYenAccount, dollar = calc::kDollarAccount;
-  const std::u16string_view cross = calc::kCrossYen, straight = calc::kDollarStraight;
+  const std::u16string_view yen = form::kYenAccount, dollar = form::kDollarAccount;
+  const std::u16string_view cross = form::kCrossYen, straight = form::kDollarStraight;
   const ClickCase cases[] = {
       {"yen account, cross pair",
        typed(u"48765432.1", yen, cross, u"147.893", u"151.237", u"10000", u"25", u"7", u"3", u"85"),

@@ -10,7 +10,7 @@
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using Writes = std::vector<std::pair<Field, std::u16string>>;
 
 // The window, with every text written to it in order: what a screen reader hears.

@@ -12,7 +12,7 @@
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using qelmar_test::MemoryFields;
 using qelmar_test::Edits;
 
@@ -31,7 +31,7 @@ MemoryFields clickWith(const Edits& edits) {
 }
 
 bool resultsEmpty(const calc::FieldTexts& fields) {
-  for (Field result : calc::resultFields()) {
+  for (Field result : form::resultFields()) {
     if (!fields.text(result).empty()) return false;
   }
   return true;
@@ -145,7 +145,7 @@ class MessageRecorder final : public calc::FieldTexts {
   MessageRecorder(MemoryFields& inner, std::vector<std::u16string>& messages)
       : inner_(inner), messages_(messages) {}
   std::u16string text(Field field) const override {
-    if (calc::isInput(field)) throw std::runtime_error("cannot read");
+    if (form::isInput(field)) throw std::runtime_error("cannot read");
     return inner_.text(field);
   }
   void setText(Field field, std::u16string text) override {

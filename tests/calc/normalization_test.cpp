@@ -10,7 +10,7 @@
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using qelmar_test::MemoryFields;
 
 TEST(NormalizeInputs, StartTextsBecomeTheTextsAfterStartUp) {
@@ -128,7 +128,7 @@ TEST(RescaleTradeRate, FailsWithoutTouchingAnyField) {
     fields.setText(Field::現在の取引通貨レートtext, rate);
     const MemoryFields before = fields;
     EXPECT_THROW(calc::取引通貨Combo_Change(fields), numeric::NumericError);
-    for (Field field : calc::allFields()) EXPECT_EQ(fields.text(field), before.text(field));
+    for (Field field : form::allFields()) EXPECT_EQ(fields.text(field), before.text(field));
   }
 }
 

@@ -11,7 +11,7 @@
 namespace qelmar_fuzz {
 namespace {
 
-using calc::Field;
+using form::Field;
 
 // Every text Label1 may hold: the seventeen that ask for a field, and the one for a
 // computation that failed.
@@ -42,13 +42,13 @@ bool plainShape(std::u16string_view text, std::size_t decimals) {
          digits(text.substr(0, point)) && digits(text.substr(point + 1));
 }
 
-std::string name(Field field) { return narrow(calc::fieldName(field)); }
+std::string name(Field field) { return narrow(form::fieldName(field)); }
 
 }  // namespace
 
 std::string clickStateFault(const calc::FieldTexts& fields) {
   const std::u16string message = fields.text(Field::Label1);
-  const auto& results = calc::resultFields();
+  const auto& results = form::resultFields();
   const auto shown = std::count_if(results.begin(), results.end(),
                                    [&](Field field) { return !fields.text(field).empty(); });
   if (!message.empty()) {
@@ -104,7 +104,7 @@ std::string checkClick(std::span<const std::uint8_t> bytes, std::u16string* mess
   };
   run("normalizeInputs", [&] { calc::normalizeInputs(fields); }, true);  // as at start-up
 
-  const auto& order = calc::allFields();
+  const auto& order = form::allFields();
   std::size_t piece = 0;
   std::u16string text;
   for (const char16_t unit : utf16FromBytes(bytes) + u'\n') {
