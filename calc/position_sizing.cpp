@@ -78,7 +78,7 @@ static_assert([] {
   for (std::size_t i = 1; i < kOutputs.size(); ++i) {
     if (kOutputs[i - 1].statement >= kOutputs[i].statement) return false;
   }
-  const auto first = static_cast<std::size_t>(Field::オーダーの適正ロットtext);
+  const std::size_t first = form::index(Field::オーダーの適正ロットtext);
   for (std::size_t i = 0; i < 8; ++i) {
     if (kOutputs[i].field != static_cast<Field>(first + i)) return false;
   }

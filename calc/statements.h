@@ -33,7 +33,7 @@ class Statements {
       std::forward<Body>(body)();
     } catch (const std::exception& error) {
       recordFailure(statement);
-      if (kindOf(error) == numeric::ErrorKind::TypeMismatch) unreadable_.set(index(field));
+      if (kindOf(error) == numeric::ErrorKind::TypeMismatch) unreadable_.set(form::index(field));
     }
   }
 
@@ -55,7 +55,7 @@ class Statements {
 
   // Whether any statement from `first` to `last`, both included, failed.
   bool anyFailedIn(Statement first, Statement last) const;
-  bool unreadable(form::Field field) const { return unreadable_.test(index(field)); }
+  bool unreadable(form::Field field) const { return unreadable_.test(form::index(field)); }
 
  private:
   template <class Test>
@@ -68,7 +68,6 @@ class Statements {
     }
   }
 
-  static std::size_t index(form::Field field) { return static_cast<std::size_t>(field); }
   static std::size_t index(Statement statement) { return static_cast<std::size_t>(statement); }
   // The kind of a numeric error; nothing for any other failure (a field that could not be
   // read or written, a procedure that failed for another reason).

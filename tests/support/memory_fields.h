@@ -15,15 +15,14 @@ namespace qelmar_test {
 class MemoryFields final : public calc::FieldTexts {
  public:
   MemoryFields() {
-    for (form::Field field : form::allFields()) texts_[index(field)] = form::startText(field);
+    for (form::Field field : form::allFields()) texts_[form::index(field)] = form::startText(field);
   }
-  std::u16string text(form::Field field) const override { return texts_[index(field)]; }
+  std::u16string text(form::Field field) const override { return texts_[form::index(field)]; }
   void setText(form::Field field, std::u16string text) override {
-    texts_[index(field)] = std::move(text);
+    texts_[form::index(field)] = std::move(text);
   }
 
  private:
-  static std::size_t index(form::Field field) { return static_cast<std::size_t>(field); }
   std::array<std::u16string, form::kFieldCount> texts_;
 };
 
