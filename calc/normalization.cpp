@@ -4,7 +4,7 @@
 
 #include "calc/amount_pattern.h"
 #include "form/window_table.h"
-#include "numeric/dbl.h"
+#include "numeric/checked_double.h"
 #include "numeric/format.h"
 #include "numeric/text_conversion.h"
 #include "numeric/text_ops.h"
@@ -16,7 +16,7 @@ using form::kDollarStraight;
 
 namespace {
 
-using numeric::Dbl;
+using numeric::CheckedDouble;
 using numeric::Pattern;
 
 // A trader who types a rate on the other pair kind's scale (1.2345 for a cross pair,
@@ -36,7 +36,7 @@ void formatField(FieldTexts& fields, Field field, Pattern pattern) {
 void applyPercentRule(FieldTexts& fields, Field field) {
   const std::u16string text = fields.text(field);
   if (numeric::lastChar(text) != u"%") {
-    fields.setText(field, numeric::toText((Dbl(numeric::toDouble(text)) / 100).value()));
+    fields.setText(field, numeric::toText((CheckedDouble(numeric::toDouble(text)) / 100).value()));
   }
   formatField(fields, field, Pattern::Percent);
 }
@@ -58,12 +58,12 @@ void rescaleTradeRate(FieldTexts& fields) {
   const double rate = numeric::toDouble(fields.text(kRate));
   if (fields.text(Field::取引通貨Combo) == kDollarStraight) {
     if (rate > kHighestDollarQuotedRate) {
-      fields.setText(kRate, numeric::toText((Dbl(rate) / kFactorBetweenQuotes).value()));
+      fields.setText(kRate, numeric::toText((CheckedDouble(rate) / kFactorBetweenQuotes).value()));
     }
     formatField(fields, kRate, Pattern::Plain5);
   } else {
     if (rate < kLowestYenQuotedRate) {
-      fields.setText(kRate, numeric::toText((Dbl(rate) * kFactorBetweenQuotes).value()));
+      fields.setText(kRate, numeric::toText((CheckedDouble(rate) * kFactorBetweenQuotes).value()));
     }
     formatField(fields, kRate, Pattern::Plain3);
   }

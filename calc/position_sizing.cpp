@@ -9,7 +9,7 @@
 #include "calc/amount_pattern.h"
 #include "form/window_table.h"
 #include "numeric/currency.h"
-#include "numeric/dbl.h"
+#include "numeric/checked_double.h"
 #include "numeric/format.h"
 #include "numeric/text_conversion.h"
 #include "numeric/text_ops.h"
@@ -22,7 +22,7 @@ using form::kYenAccount;
 using numeric::Currency;
 using numeric::cur;
 using numeric::dbl;
-using numeric::Dbl;
+using numeric::CheckedDouble;
 using numeric::Pattern;
 
 namespace {
@@ -152,7 +152,7 @@ class PositionSizing {
 
  private:
   // The unit text is read anew at each of its uses.
-  Dbl unit() const { return numeric::toDouble(in_.unitText); }
+  CheckedDouble unit() const { return numeric::toDouble(in_.unitText); }
 
   // Writing a result is a statement of its own, formatting included.
   template <Statement kShow>

@@ -1,4 +1,4 @@
-#include "numeric/dbl.h"
+#include "numeric/checked_double.h"
 
 #include <cmath>
 
@@ -9,28 +9,28 @@ namespace numeric {
 namespace {
 
 // Inexact and underflowing results pass; only a non-finite one is an error.
-Dbl finite(double result) {
+CheckedDouble finite(double result) {
   if (!std::isfinite(result)) throw NumericError(ErrorKind::Overflow);
   return result;
 }
 
 }  // namespace
 
-Dbl operator+(Dbl a, Dbl b) { return finite(a.value_ + b.value_); }
-Dbl operator-(Dbl a, Dbl b) { return finite(a.value_ - b.value_); }
-Dbl operator*(Dbl a, Dbl b) { return finite(a.value_ * b.value_); }
+CheckedDouble operator+(CheckedDouble a, CheckedDouble b) { return finite(a.value_ + b.value_); }
+CheckedDouble operator-(CheckedDouble a, CheckedDouble b) { return finite(a.value_ - b.value_); }
+CheckedDouble operator*(CheckedDouble a, CheckedDouble b) { return finite(a.value_ * b.value_); }
 
-Dbl operator/(Dbl a, Dbl b) {
+CheckedDouble operator/(CheckedDouble a, CheckedDouble b) {
   if (b.value_ == 0.0) throw NumericError(ErrorKind::DivisionByZero);
   return finite(a.value_ / b.value_);
 }
 
-Dbl dbl(Currency value) { return toDouble(value); }
-Dbl dbl(std::int32_t value) { return static_cast<double>(value); }
+CheckedDouble dbl(Currency value) { return toDouble(value); }
+CheckedDouble dbl(std::int32_t value) { return static_cast<double>(value); }
 
 // The product is rounded by IEEE first, then to an integer with ties to even; the
 // second step is spelt out so it does not hang on the FPU's rounding mode.
-Currency cur(Dbl value) {
+Currency cur(CheckedDouble value) {
   const double product = value.value() * static_cast<double>(Currency::kScale);
   if (!std::isfinite(product)) throw NumericError(ErrorKind::Overflow);
   double whole = std::floor(product);
