@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "numeric/decimal.h"
 #include "numeric/numeric_error.h"
 #include "numeric/rounding.h"
 
@@ -25,7 +26,11 @@ CheckedDouble operator/(CheckedDouble a, CheckedDouble b) {
   return finite(a.value_ / b.value_);
 }
 
-CheckedDouble dbl(Currency value) { return toDouble(value); }
+// Read from the exact decimal so that large values, whose integer does not fit a Double,
+// still get one correctly rounded result; every Currency lies in the Double range.
+CheckedDouble dbl(Currency value) {
+  return *detail::nearestDouble(detail::exactDecimal(value));
+}
 CheckedDouble dbl(std::int32_t value) { return static_cast<double>(value); }
 
 // The product is rounded by IEEE first, then to an integer with ties to even; the
@@ -46,7 +51,7 @@ Currency cur(CheckedDouble value) {
 }
 
 std::partial_ordering compare(double left, Currency right) {
-  return left <=> toDouble(right);
+  return left <=> dbl(right).value();
 }
 
 }  // namespace numeric

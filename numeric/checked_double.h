@@ -28,7 +28,9 @@ class CheckedDouble {
   double value_;
 };
 
-// Dbl(x): a Currency as its nearest Double (toDouble), a 32-bit integer exactly. Never fail.
+// Dbl(x): a Currency as the Double nearest to its exact value (the stored integer / 10^4,
+// one rounding even above 2^53), a 32-bit integer exactly. Never fail.
+//   Dbl(1.2345) is the Double 1.2345;  Dbl(0.1000) is 0.1.
 CheckedDouble dbl(Currency value);
 CheckedDouble dbl(std::int32_t value);
 

@@ -40,6 +40,21 @@ TEST(CheckedDouble, InexactAndUnderflowingResultsPass) {
   EXPECT_EQ((dbl(Currency::fromScaled(12345)) - dbl(1)).value(), 1.2345 - 1.0);
 }
 
+TEST(CurrencyToDouble, RoundsTheExactValueOnce) {
+  struct Row { std::int64_t scaled; double value; };
+  const Row rows[] = {
+      {12345, 1.2345},
+      {-5000, -0.5},
+      {1000, 0.1},
+      {std::numeric_limits<std::int64_t>::max(), 922337203685477.5807},
+      // Converting the integer to a Double first would round twice and give .5.
+      {-7288359597248365651, -728835959724836.625},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(dbl(Currency::fromScaled(row.scaled)).value(), row.value) << row.scaled;
+  }
+}
+
 TEST(DoubleToCurrency, RoundsTheBinaryProductToAnIntegerTiesToEven) {
   struct Row { double value; std::int64_t scaled; };
   const Row rows[] = {
