@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "calc/calculate_click.h"
+#include "calc/window_events.h"
 #include "support/memory_fields.h"
 
 namespace {

@@ -69,6 +69,4 @@ void rescaleTradeRate(FieldTexts& fields) {
   }
 }
 
-void 取引通貨Combo_Change(FieldTexts& fields) { rescaleTradeRate(fields); }
-
 }  // namespace calc

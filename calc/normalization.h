@@ -11,7 +11,5 @@ namespace calc {
 void normalizeInputs(FieldTexts& fields);
 // Moves the trade rate to the scale of the pair kind and formats it.
 void rescaleTradeRate(FieldTexts& fields);
-// The handler of a user edit of 取引通貨Combo's text.
-void 取引通貨Combo_Change(FieldTexts& fields);
 
 }  // namespace calc

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "calc/calculate_click.h"
+#include "calc/click_statements.h"
 #include "calc/gathered_writes.h"
 #include "calc/normalization.h"
 #include "numeric/numeric_error.h"
@@ -11,7 +11,7 @@ namespace calc {
 
 using form::Field;
 
-void finishFormLoad(FieldTexts& window) {
+void Form_Load(FieldTexts& window) {
   try {
     normalizeInputs(window);
   } catch (const numeric::NumericError&) {
@@ -19,19 +19,19 @@ void finishFormLoad(FieldTexts& window) {
   }
 }
 
-bool calculateClicked(FieldTexts& window) {
+ClickOutcome 計算_Click(FieldTexts& window) {
   const std::u16string lastMessage = window.text(Field::Label1);
   GatheredWrites click(window);
-  計算_Click(click);
+  runClickStatements(click);
   click.apply();
   const std::u16string message = window.text(Field::Label1);
-  return !message.empty() && message == lastMessage;
+  return {.messageRepeated = !message.empty() && message == lastMessage};
 }
 
-void tradeKindTyped(FieldTexts& window) {
+void 取引通貨Combo_Change(FieldTexts& window) {
   GatheredWrites change(window);
   try {
-    取引通貨Combo_Change(change);
+    rescaleTradeRate(change);
   } catch (const numeric::NumericError&) {
     // The handler stops where it failed; what it wrote before still reaches the window.
   }

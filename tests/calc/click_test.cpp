@@ -1,4 +1,4 @@
-#include "calc/calculate_click.h"
+#include "calc/window_events.h"
 
 #include <gtest/gtest.h>
 

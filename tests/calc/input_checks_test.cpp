@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "calc/calculate_click.h"
+#include "calc/click_statements.h"
+#include "calc/window_events.h"
 #include "support/memory_fields.h"
 
 namespace {
@@ -164,7 +165,7 @@ TEST(InputChecks, RowsWhoseFieldCannotBeReadFailInTheirOrder) {
   MemoryFields fields = soundInputs();
   std::vector<std::u16string> shown;
   MessageRecorder window(fields, shown);
-  calc::計算_Click(window);
+  calc::runClickStatements(window);
   std::vector<std::u16string> expected;
   for (const auto& row : kRowsInOrder) expected.push_back(row.second);
   EXPECT_EQ(shown, expected);
@@ -175,7 +176,7 @@ TEST(InputChecks, AFailureInsideClearResultsAbandonsOnlyTheRestOfIt) {
   MemoryFields fields = soundInputs();
   fields.setText(Field::口座残高text, u"abc");
   UnwritableField window(fields, Field::オーダー時の有効証拠金text);
-  calc::計算_Click(window);
+  calc::runClickStatements(window);
   EXPECT_EQ(fields.text(Field::Label1), u"口座残高に半角数字以外が入力されています");
   EXPECT_EQ(fields.text(Field::オーダーの適正ロットtext), u"");
   EXPECT_EQ(fields.text(Field::ポジション必要証拠金text), u"");
@@ -190,7 +191,7 @@ TEST(InputChecks, AMessageThatCannotBeShownStillEmptiesTheResults) {
   MemoryFields fields = soundInputs();
   fields.setText(Field::口座残高text, u"abc");
   UnwritableField window(fields, Field::Label1);
-  calc::計算_Click(window);
+  calc::runClickStatements(window);
   EXPECT_TRUE(resultsEmpty(fields));
 }
 
