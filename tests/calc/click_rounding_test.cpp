@@ -42,7 +42,11 @@ Edits typed(std::u16string balance, std::u16string_view account, std::u16string_
 //     [Unit ÷ 100] in the pip value, the dollar-quoted lot's ÷ 100 as × 0.01, and a yen
 //     lot's statements in another order (LotInDollars first, or LotOfDollarQuote before
 //     it). The pip value's bracket needs a unit such as 35 or 70: for 1000 and 10000,
-//     Unit × 0.01 and Unit ÷ 100 are the same Double.
+//     Unit × 0.01 and Unit ÷ 100 are the same Double;
+//   where a grouping or a factor written another way is an ulp off and a text shows it:
+//     the lot's divisions taken together (÷ (Unit × rate), ÷ (100 × count)), the yen-quoted
+//     margin's Unit × (100 ÷ leverage), the yen-quoted pips as a rate ÷ 100 instead of
+//     × 0.01, and the loss-cut ratio's fraction × 0.01 instead of ÷ 100.
 TEST(CalculateClick, AllDifferentInputsShowEveryTextExactly) {
   const std::u16string_view yen = form::kYenAccount, dollar = form::kDollarAccount;
   const std::u16string_view cross = form::kCrossYen, straight = form::kDollarStraight;
@@ -92,6 +96,24 @@ TEST(CalculateClick, AllDifferentInputsShowEveryTextExactly) {
        typed(u"115261.04", yen, cross, u"150.302", u"84.928", u"35", u"48", u"47", u"4", u"63"),
        {{u"1.46", u"15,946.11円", u"99,314.93円", u"76.55円", u"105,214.99円", u"1,374.5PIPS", u"71.18",
          u"98.67"}, u""}},
+      {"dollars, cross pair, at a tie: LotPerOrder divides by Unit, the rate, 100 and the count one "
+       "at a time",
+       typed(u"8979.65", dollar, cross, u"114.041", u"179.593", u"1000", u"111", u"39", u"10", u"90"),
+       {{u"0.22", u"195.05ドル", u"8,784.61ドル", u"2.17ドル", u"8,804.11ドル", u"4,066.6PIPS", u"138.93",
+         u"220.26"}, u""}},
+      {"yen, cross pair, typed units 2.5: MarginYenQuoted multiplies Unit by 100, then divides by "
+       "the leverage",
+       typed(u"8663.32", yen, cross, u"155.708", u"117.257", u"2.5", u"12", u"20", u"7", u"66"),
+       {{u"0.07", u"211.17円", u"8,452.15円", u".25円", u"8,523.95円", u"34,219.0PIPS", u"-224.93",
+         u"459.45"}, u""}},
+      {"yen, cross pair: the yen-quoted rates move by the pips × 0.01, not ÷ 100",
+       typed(u"9314.48", yen, cross, u"125.397", u"104.308", u"70", u"95", u"29", u"15", u"126"),
+       {{u"0.02", u"172.78円", u"9,141.70円", u"1.64円", u"9,096.77円", u"5,537.7PIPS", u"48.93",
+         u"159.69"}, u""}},
+      {"dollars, cross pair: AllowableLoss takes the loss-cut ratio ÷ 100, not × 0.01",
+       typed(u"9048.71", dollar, cross, u"139.077", u"161.28", u"10000", u"169", u"64", u"15", u"69"),
+       {{u"0.04", u"239.65ドル", u"8,809.07ドル", u"4.05ドル", u"8,883.36ドル", u"2,193.4PIPS", u"139.35",
+         u"183.21"}, u""}},
       {"margin above the balance",
        typed(u"123456.78", yen, cross, u"147.893", u"151.237", u"10000", u"4", u"7", u"3", u"85"),
        {{u"0.01", u"369,732.50円", u"-246,275.72円", u"147.89円", u"-190,815.85円", u"-1,290.2PIPS",
