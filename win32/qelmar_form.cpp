@@ -115,7 +115,7 @@ void QelmarForm::Form_Load() {
     auto& combo = control<ComboBox>(row.control);
     for (std::u16string_view item : row.items) combo.addItem(item);
   }
-  calc::finishFormLoad(*this);
+  calc::Form_Load(*this);
 }
 
 Control& QelmarForm::control(form::Control control) const {
