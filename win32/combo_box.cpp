@@ -1,6 +1,6 @@
 #include "win32/combo_box.h"
 
-#include "win32/wide_text.h"
+#include "win32/native_text.h"
 
 #include <commctrl.h>
 

@@ -2,11 +2,11 @@
 
 #include "calc/window_events.h"
 #include "form/tab_order.h"
-#include "win32/caption_name.h"
 #include "win32/combo_box.h"
+#include "win32/combo_box_accessible.h"
 #include "win32/control_ids.h"
+#include "win32/controls.h"
 #include "win32/covered_parts.h"
-#include "win32/make_control.h"
 #include "win32/resource_ids.h"
 #include "win32/simple_controls.h"
 #include "win32/window_place.h"

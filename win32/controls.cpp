@@ -1,4 +1,4 @@
-#include "win32/make_control.h"
+#include "win32/controls.h"
 
 #include "win32/banner.h"
 #include "win32/combo_box.h"

@@ -1,4 +1,4 @@
-#include "win32/caption_name.h"
+#include "win32/combo_box_accessible.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
