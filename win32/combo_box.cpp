@@ -1,29 +1,25 @@
 #include "win32/combo_box.h"
 
 #include "win32/native_text.h"
+#include "win32/subclass.h"
 
 #include <commctrl.h>
 
 namespace win32 {
 namespace {
 
-LRESULT CALLBACK wheelOnlyWhenFocused(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR /*data*/) {
-  if (message == WM_MOUSEWHEEL) {
-    HWND focus = GetFocus();
-    if (focus != hwnd && GetParent(focus) != hwnd) return 0;
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, wheelOnlyWhenFocused, id);
-  }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+// A turn of the wheel over a box without the focus changes nothing.
+std::optional<LRESULT> wheelOnlyWhenFocused(HWND hwnd, UINT message, WPARAM, LPARAM) {
+  if (message != WM_MOUSEWHEEL) return std::nullopt;
+  HWND focus = GetFocus();
+  if (focus == hwnd || GetParent(focus) == hwnd) return std::nullopt;
+  return 0;
 }
 
 // An edit part keeps a turn of the wheel to itself, where its box would change the item.
-LRESULT CALLBACK wheelToTheBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                               DWORD_PTR /*data*/) {
-  if (message == WM_MOUSEWHEEL) return SendMessageW(GetParent(hwnd), message, wParam, lParam);
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, wheelToTheBox, id);
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+std::optional<LRESULT> wheelToTheBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_MOUSEWHEEL) return std::nullopt;
+  return SendMessageW(GetParent(hwnd), message, wParam, lParam);
 }
 
 int closedHeight(HWND combo) {
@@ -52,8 +48,8 @@ ComboBox::ComboBox(HWND parent, const form::Row& row, int id)
                         row.text)) {
   // A combo box takes no text from its making: the edit part gets the prompt here.
   setText(row.text);
-  SetWindowSubclass(hwnd(), wheelOnlyWhenFocused, 1, 0);
-  SetWindowSubclass(editPart(), wheelToTheBox, 1, 0);
+  subclass(hwnd(), wheelOnlyWhenFocused);
+  subclass(editPart(), wheelToTheBox);
 }
 
 void ComboBox::addItem(std::u16string_view item) {

@@ -1,6 +1,7 @@
 #include "win32/combo_box_accessible.h"
 
-#include <commctrl.h>
+#include "win32/subclass.h"
+
 #include <oleacc.h>
 
 #include <string>
@@ -120,30 +121,29 @@ class NamedAccessible final : public IAccessible {
   LONG references_ = 1;
 };
 
-LRESULT CALLBACK answerWithName(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                DWORD_PTR data) {
-  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-    IAccessible* system = nullptr;
-    // MinGW's IID_IAccessible links to an import thunk, not to the interface's ID.
-    if (SUCCEEDED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&system)))) {
-      auto* named = new NamedAccessible(system, *reinterpret_cast<std::u16string*>(data));
-      const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, named);
-      named->Release();
-      return result;
-    }
-  } else if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, answerWithName, id);
-    delete reinterpret_cast<std::u16string*>(data);
+// Answers a screen reader's question for the control's accessible object.
+std::optional<LRESULT> answerWithName(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      std::u16string_view name) {
+  if (message != WM_GETOBJECT || static_cast<LONG>(lParam) != OBJID_CLIENT) return std::nullopt;
+  IAccessible* system = nullptr;
+  // MinGW's IID_IAccessible links to an import thunk, not to the interface's ID.
+  if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&system)))) {
+    return std::nullopt;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  auto* named = new NamedAccessible(system, name);  // it deletes itself at its last Release
+  const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, named);
+  named->Release();
+  return result;
 }
 
 }  // namespace
 
 void nameByCaption(HWND hwnd, std::u16string_view caption) {
-  SetWindowSubclass(hwnd, answerWithName, 1,
-                    reinterpret_cast<DWORD_PTR>(new std::u16string(caption)));
+  subclass(hwnd, [name = std::u16string(caption)](HWND control, UINT message, WPARAM wParam,
+                                                   LPARAM lParam) {
+    return answerWithName(control, message, wParam, lParam, name);
+  });
 }
 
 }  // namespace win32

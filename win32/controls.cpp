@@ -14,12 +14,12 @@ std::unique_ptr<Control> makeControl(HWND form, const form::Row& row, int id, Ke
   switch (row.kind) {
     case form::Kind::TextBox: {
       auto box = std::make_unique<TextBox>(form, row, id);
-      handleFieldKeys(box->hwnd(), row.control, keys);
+      handleKeys(box->hwnd(), row.control, keys);
       return box;
     }
     case form::Kind::ComboBox: {
       auto combo = std::make_unique<ComboBox>(form, row, id);
-      handleFieldKeys(combo->editPart(), row.control, keys);
+      handleKeys(combo->editPart(), row.control, keys);
       return combo;
     }
     case form::Kind::MessageLine: return std::make_unique<MessageLine>(form, row, id);
@@ -27,7 +27,7 @@ std::unique_ptr<Control> makeControl(HWND form, const form::Row& row, int id, Ke
     case form::Kind::Line: return std::make_unique<Divider>(form, row, id);
     case form::Kind::Button: {
       auto button = std::make_unique<PushButton>(form, row, id);
-      handleButtonKeys(button->hwnd(), keys);
+      handleKeys(button->hwnd(), row.control, keys);
       return button;
     }
   }

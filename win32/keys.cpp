@@ -1,14 +1,11 @@
 #include "win32/keys.h"
 
+#include "win32/subclass.h"
+
 #include <commctrl.h>
 
 namespace win32 {
 namespace {
-
-struct Route {
-  form::Control control;
-  KeyTarget* target;
-};
 
 bool shiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
 
@@ -22,68 +19,38 @@ bool listOpen(HWND keyWindow) {
          SendMessageW(parent, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
-// Tab and Shift+Tab move the focus along the window's tab stops, from any control.
-bool tabbed(const Route& route, WPARAM key) {
-  if (key != VK_TAB) return false;
-  route.target->tabFrom(route.control, shiftHeld());
-  return true;
-}
-
 bool isEnterOrEscape(WPARAM key) { return key == VK_RETURN || key == VK_ESCAPE; }
 bool isEnterOrEscapeCharacter(WPARAM c) { return c == L'\r' || c == L'\n' || c == 0x1B; }
 
-LRESULT CALLBACK fieldKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                           DWORD_PTR data) {
-  auto* route = reinterpret_cast<Route*>(data);
-  switch (message) {
-    case WM_KEYDOWN:
-      if (tabbed(*route, wParam)) return 0;
-      if (isEnterOrEscape(wParam) && !listOpen(hwnd)) return 0;
-      break;
-    case WM_CHAR:
-      // The character of a key handled above.
-      if (wParam == L'\t' || (isEnterOrEscapeCharacter(wParam) && !listOpen(hwnd))) return 0;
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, fieldKeys, id);
-      delete route;
-      break;
+// What the control never sees: Tab and Shift+Tab, which move the focus along the window's
+// tab stops from `from`; on the button Enter, which presses it; in a field Enter and Escape
+// unless a list is open; and the characters of those keys.
+std::optional<LRESULT> answerKey(HWND hwnd, UINT message, WPARAM key, form::Control from,
+                                 KeyTarget& target) {
+  const bool onButton = from == form::Control(form::Element::計算);
+  const auto enterAndEscapeKept = [&] { return onButton || !listOpen(hwnd); };
+  if (message == WM_KEYDOWN) {
+    if (key == VK_TAB) {
+      target.tabFrom(from, shiftHeld());
+      return 0;
+    }
+    if (onButton && key == VK_RETURN) {
+      target.press計算();
+      return 0;
+    }
+    if (!onButton && isEnterOrEscape(key) && enterAndEscapeKept()) return 0;
+  } else if (message == WM_CHAR) {
+    if (key == L'\t' || (isEnterOrEscapeCharacter(key) && enterAndEscapeKept())) return 0;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK buttonKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                            DWORD_PTR data) {
-  auto* route = reinterpret_cast<Route*>(data);
-  switch (message) {
-    case WM_KEYDOWN:
-      if (tabbed(*route, wParam)) return 0;
-      if (wParam == VK_RETURN) {
-        route->target->press計算();
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      if (wParam == L'\t' || isEnterOrEscapeCharacter(wParam)) return 0;
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, buttonKeys, id);
-      delete route;
-      break;
-  }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return std::nullopt;
 }
 
 }  // namespace
 
-void handleFieldKeys(HWND keyWindow, form::Control field, KeyTarget& target) {
-  SetWindowSubclass(keyWindow, fieldKeys, 1,
-                    reinterpret_cast<DWORD_PTR>(new Route{field, &target}));
-}
-
-void handleButtonKeys(HWND button, KeyTarget& target) {
-  SetWindowSubclass(button, buttonKeys, 1,
-                    reinterpret_cast<DWORD_PTR>(new Route{form::Element::計算, &target}));
+void handleKeys(HWND keyWindow, form::Control control, KeyTarget& target) {
+  subclass(keyWindow, [control, &target](HWND hwnd, UINT message, WPARAM key, LPARAM) {
+    return answerKey(hwnd, message, key, control, target);
+  });
 }
 
 }  // namespace win32

@@ -18,12 +18,11 @@ class KeyTarget {
   ~KeyTarget() = default;
 };
 
-// The keys are handled in the control's own window procedure, not in the message loop, so a
-// key sent to the control behaves as a typed one.
-// In a field (`keyWindow` is a text box or a combo box's edit part): Tab and Shift+Tab move
-// on; Enter and Escape do nothing, without a beep, unless a list is open to close.
-void handleFieldKeys(HWND keyWindow, form::Control field, KeyTarget& target);
-// On the button: Tab and Shift+Tab move on, Enter presses it (Space does so by itself).
-void handleButtonKeys(HWND button, KeyTarget& target);
+// Handles the keys of the control that realises `control`, in the window `keyWindow` that
+// takes them (a combo box's edit part), in its own window procedure rather than in the
+// message loop, so a key sent to the control behaves as a typed one. Tab and Shift+Tab move
+// on. In a field, Enter and Escape do nothing, without a beep, unless a list is open to
+// close; on the 計算 button Enter presses it (Space does so by itself).
+void handleKeys(HWND keyWindow, form::Control control, KeyTarget& target);
 
 }  // namespace win32

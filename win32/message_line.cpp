@@ -2,8 +2,7 @@
 
 #include "calc/input_checks.h"
 #include "win32/line_breaks.h"
-
-#include <commctrl.h>
+#include "win32/subclass.h"
 
 namespace win32 {
 namespace {
@@ -35,27 +34,11 @@ void paint(HWND hwnd, HDC dc) {
   SelectObject(dc, before);
 }
 
-LRESULT CALLBACK wrapping(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                          DWORD_PTR /*data*/) {
-  switch (message) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      paint(hwnd, dc);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, wrapping, id); break;
-  }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
 }  // namespace
 
 MessageLine::MessageLine(HWND parent, const form::Row& row, int id)
     : Control(makeChild(parent, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, id, row.text)) {
-  SetWindowSubclass(hwnd(), wrapping, 1, 0);
+  paintWith(hwnd(), paint);
 }
 
 void MessageLine::announceAgain() {

@@ -1,26 +1,14 @@
 #include "win32/simple_controls.h"
 
-#include <commctrl.h>
+#include "win32/subclass.h"
 
 namespace win32 {
 namespace {
 
-LRESULT CALLBACK windowTextColour(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                  UINT_PTR id, DWORD_PTR /*data*/) {
-  switch (message) {
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT box{};
-      GetClientRect(hwnd, &box);
-      FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOWTEXT));
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, windowTextColour, id); break;
-  }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+void fillWithWindowText(HWND hwnd, HDC dc) {
+  RECT box{};
+  GetClientRect(hwnd, &box);
+  FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOWTEXT));
 }
 
 }  // namespace
@@ -31,7 +19,7 @@ CaptionLabel::CaptionLabel(HWND parent, const form::CaptionLabel& caption, int i
 
 Divider::Divider(HWND parent, const form::Row& row, int id)
     : Control(makeChild(parent, L"STATIC", 0, 0, id, row.text)) {
-  SetWindowSubclass(hwnd(), windowTextColour, 1, 0);
+  paintWith(hwnd(), fillWithWindowText);
 }
 
 PushButton::PushButton(HWND parent, const form::Row& row, int id)
