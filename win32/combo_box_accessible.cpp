@@ -139,11 +139,13 @@ std::optional<LRESULT> answerWithName(HWND hwnd, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
-void nameByCaption(HWND hwnd, std::u16string_view caption) {
-  subclass(hwnd, [name = std::u16string(caption)](HWND control, UINT message, WPARAM wParam,
-                                                   LPARAM lParam) {
-    return answerWithName(control, message, wParam, lParam, name);
-  });
+void nameByCaption(const ComboBox& combo, std::u16string_view caption) {
+  for (HWND part : {combo.hwnd(), combo.editPart()}) {
+    subclass(part, [name = std::u16string(caption)](HWND hwnd, UINT message, WPARAM wParam,
+                                                     LPARAM lParam) {
+      return answerWithName(hwnd, message, wParam, lParam, name);
+    });
+  }
 }
 
 }  // namespace win32

@@ -3,12 +3,10 @@
 #include "calc/window_events.h"
 #include "form/tab_order.h"
 #include "win32/combo_box.h"
-#include "win32/combo_box_accessible.h"
 #include "win32/control_ids.h"
 #include "win32/controls.h"
 #include "win32/covered_parts.h"
 #include "win32/resource_ids.h"
-#include "win32/simple_controls.h"
 #include "win32/window_place.h"
 
 #include <stdexcept>
@@ -72,15 +70,8 @@ QelmarForm::~QelmarForm() {
 void QelmarForm::makeControls() {
   for (std::size_t i = 0; i < form::kRowCount; ++i) {
     const form::Row& row = form::windowRows()[i];
-    if (row.caption) {
-      captionLabels_[i] = std::make_unique<CaptionLabel>(hwnd_, *row.caption, captionLabelId(i));
-    }
+    if (row.caption) captionLabels_[i] = makeCaptionLabel(hwnd_, *row.caption, captionLabelId(i));
     controls_[i] = makeControl(hwnd_, row, controlId(i), *this);
-    if (row.caption && row.kind == form::Kind::ComboBox) {
-      // The box, and its edit part, where the focus is.
-      nameByCaption(controls_[i]->hwnd(), row.caption->caption);
-      nameByCaption(static_cast<ComboBox&>(*controls_[i]).editPart(), row.caption->caption);
-    }
   }
 }
 
