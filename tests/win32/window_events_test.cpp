@@ -1,4 +1,5 @@
-// What scenario files cannot see of the events: the selection a pick leaves.
+// What scenario files cannot see of the events: the selection a pick leaves, Tab pressed in
+// every control.
 #include "tests/win32/window_fixture.h"
 
 namespace {
@@ -27,6 +28,46 @@ TEST_F(Win32Window, APickedItemIsSelectedSoTypingReplacesItAndRunsNoHandler) {
   EXPECT_EQ(window().text(Field::現在の取引通貨レートtext), u"100.000") << "a pick ran a handler";
   SendMessageW(parts.hwndItem, WM_CHAR, L'ク', 1);
   EXPECT_EQ(window().text(combo), u"ク");
+}
+
+
+// The window's stops in the order Tab walks them: the inputs, 計算, the results.
+const form::Control kTabStops[] = {
+    Field::口座残高text, Field::口座種別Combo, Field::取引通貨Combo,
+    Field::現在のUSDJYPレートtext, Field::現在の取引通貨レートtext, Field::通貨単位Combo,
+    Field::レバレッジtext, Field::購入比率text, Field::運用オーダー数text,
+    Field::強制ロスカット証拠金維持率text, form::Element::計算, Field::オーダーの適正ロットtext,
+    Field::ポジション必要証拠金text, Field::オーダー時の有効証拠金text,
+    Field::PIPSあたりの損益額text, Field::許容含み損text, Field::ロスカットまでの余力PIPStext,
+    Field::ロスカット到達レート買text, Field::ロスカット到達レート売text,
+};
+
+// Tab, or Shift+Tab, as typed where the focus is.
+void pressTab(bool withShift) {
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = withShift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  HWND focus = GetFocus();
+  PostMessageW(focus, WM_KEYDOWN, VK_TAB, 1);
+  PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC0000001);
+  Win32Window::settle();
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
+// Pressed where the keys go, a combo box's edit part included, and wrapping at both ends.
+TEST_F(Win32Window, TabAndShiftTabMoveFromEveryStopToTheNextOne) {
+  const std::size_t count = std::size(kTabStops);
+  for (std::size_t i = 0; i < count; ++i) {
+    for (const bool backwards : {false, true}) {
+      const form::Control to = kTabStops[(i + (backwards ? count - 1 : 1)) % count];
+      SetFocus(keyWindow(kTabStops[i]));
+      pressTab(backwards);
+      EXPECT_EQ(GetFocus(), keyWindow(to))
+          << (backwards ? "Shift+Tab" : "Tab") << " from row " << form::rowIndex(kTabStops[i]);
+    }
+  }
 }
 
 }  // namespace

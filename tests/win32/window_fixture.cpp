@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "win32/combo_box.h"
+
 void Win32Window::SetUp() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
@@ -15,4 +17,11 @@ void Win32Window::settle() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+}
+
+HWND Win32Window::keyWindow(form::Control control) {
+  if (form::rowOf(control).kind == form::Kind::ComboBox) {
+    return window_->control<win32::ComboBox>(control).editPart();
+  }
+  return hwnd(control);
 }
