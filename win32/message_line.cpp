@@ -34,11 +34,21 @@ void paint(HWND hwnd, HDC dc) {
   SelectObject(dc, before);
 }
 
+// A static control paints a new text at once, in its own way (wine's, at the face's line
+// spacing): the line takes the text and paints it as it paints every text.
+std::optional<LRESULT> repaintNewText(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_SETTEXT) return std::nullopt;
+  const LRESULT set = DefWindowProcW(hwnd, message, wParam, lParam);
+  InvalidateRect(hwnd, nullptr, FALSE);
+  return set;
+}
+
 }  // namespace
 
 MessageLine::MessageLine(HWND parent, const form::Row& row, int id)
     : Control(makeChild(parent, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, id, row.text)) {
   paintWith(hwnd(), paint);
+  subclass(hwnd(), repaintNewText);
 }
 
 void MessageLine::announceAgain() {
