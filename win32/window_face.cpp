@@ -2,7 +2,6 @@
 
 #include "calc/input_checks.h"
 #include "form/window_table.h"
-#include "win32/window_font.h"
 
 #include <algorithm>
 #include <array>
@@ -82,6 +81,15 @@ std::u16string everyCharacterShown() {
 }
 
 }  // namespace
+
+Font fontOf(const std::wstring& face, int pixels) {
+  LOGFONTW font{};
+  font.lfHeight = -pixels;  // the em, as a pixel size
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
+  return Font(CreateFontIndirectW(&font));
+}
 
 std::wstring windowFace() {
   const std::u16string characters = everyCharacterShown();

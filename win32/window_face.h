@@ -1,8 +1,20 @@
 #pragma once
 
+#include <windows.h>
+
+#include <memory>
 #include <string>
+#include <type_traits>
 
 namespace win32 {
+
+struct FontDeleter {
+  void operator()(HFONT font) const { DeleteObject(font); }
+};
+using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+// The font `face` at `pixels` to the em, as the window makes it: with Japanese characters.
+Font fontOf(const std::wstring& face, int pixels);
 
 // The face of the window's font: the first, in a fixed order, that has a glyph of its own
 // for every character the window shows (the window table's captions, start texts and list

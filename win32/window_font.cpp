@@ -3,7 +3,6 @@
 #include "calc/input_checks.h"
 #include "form/window_font.h"
 #include "win32/line_breaks.h"
-#include "win32/window_face.h"
 
 namespace win32 {
 namespace {
@@ -33,15 +32,6 @@ bool everyTextFits(HFONT font, int dotsPerInch) {
 }
 
 }  // namespace
-
-Font fontOf(const std::wstring& face, int pixels) {
-  LOGFONTW font{};
-  font.lfHeight = -pixels;  // the em, as a pixel size
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  font.lfQuality = DEFAULT_QUALITY;
-  lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
-  return Font(CreateFontIndirectW(&font));
-}
 
 Font makeWindowFont(int dotsPerInch) {
   const std::wstring face = windowFace();

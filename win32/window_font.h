@@ -1,20 +1,8 @@
 #pragma once
 
-#include <windows.h>
-
-#include <memory>
-#include <string>
-#include <type_traits>
+#include "win32/window_face.h"
 
 namespace win32 {
-
-struct FontDeleter {
-  void operator()(HFONT font) const { DeleteObject(font); }
-};
-using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
-
-// The font `face` at `pixels` to the em, as the window makes it: with Japanese characters.
-Font fontOf(const std::wstring& face, int pixels);
 
 // The one font of the window on a screen of `dotsPerInch`: the window face (windowFace) at
 // the size form::windowFontPixels chooses (scaled with the density), measured in the
