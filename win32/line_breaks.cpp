@@ -30,7 +30,7 @@ std::vector<std::u16string_view> wrappedLines(HDC dc, std::u16string_view text, 
   return lines;
 }
 
-LinePitch linePitch(HDC dc, std::span<const std::u16string_view> texts) {
+form::LinePitch linePitch(HDC dc, std::span<const std::u16string_view> texts) {
   constexpr MAT2 kIdentity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
   int above = 0;
   int below = 0;
@@ -47,15 +47,7 @@ LinePitch linePitch(HDC dc, std::span<const std::u16string_view> texts) {
   }
   TEXTMETRICW face{};
   GetTextMetricsW(dc, &face);
-  // The face's own spacing where it is tighter; else one pixel between one line's ink and
-  // the next one's.
-  return {above, std::min(static_cast<int>(face.tmHeight), above + below + 1), below};
-}
-
-int heightOf(const LinePitch& pitch, std::size_t lines) {
-  if (lines == 0) return 0;
-  return pitch.firstBaseline + static_cast<int>(lines - 1) * pitch.lineToLine +
-         pitch.inkBelowBaseline;
+  return form::linePitch(above, below, static_cast<int>(face.tmHeight));
 }
 
 }  // namespace win32

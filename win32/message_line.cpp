@@ -24,7 +24,7 @@ void paint(HWND hwnd, HDC dc) {
   HGDIOBJ before =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
   const std::u16string text = Control(hwnd).text();
-  const LinePitch pitch = linePitch(dc, calc::everyMessage());
+  const form::LinePitch pitch = linePitch(dc, calc::everyMessage());
   int baseline = pitch.firstBaseline;
   for (std::u16string_view line : wrappedLines(dc, text, box.right)) {
     ExtTextOutW(dc, 0, baseline, ETO_CLIPPED, &box, reinterpret_cast<const wchar_t*>(line.data()),

@@ -19,11 +19,11 @@ bool everyTextFits(HFONT font, int dotsPerInch) {
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ before = SelectObject(dc, font);
   const std::vector<std::u16string_view> messages = calc::everyMessage();
-  const LinePitch pitch = linePitch(dc, messages);
+  const form::LinePitch pitch = linePitch(dc, messages);
   const form::TextMeasure measure{
       [&](std::u16string_view text) { return widthOf(dc, text); },
       [&](std::u16string_view message, int width) {
-        return heightOf(pitch, wrappedLines(dc, message, width).size());
+        return form::heightOf(pitch, wrappedLines(dc, message, width).size());
       }};
   const bool fits = form::everyTextFits(measure, messages, dotsPerInch);
   SelectObject(dc, before);

@@ -61,8 +61,8 @@ bool wrapsWhole(HDC dc, std::u16string_view message, const form::Rect& box) {
     if (widthOf(dc, line) > box.width) return false;
     joined += line;
   }
-  const win32::LinePitch pitch = win32::linePitch(dc, calc::everyMessage());
-  return joined == message && win32::heightOf(pitch, lines.size()) <= box.height;
+  const form::LinePitch pitch = win32::linePitch(dc, calc::everyMessage());
+  return joined == message && form::heightOf(pitch, lines.size()) <= box.height;
 }
 
 void expectEveryTextFits(win32::QelmarForm& window) {
