@@ -5,6 +5,7 @@
 #include "qt/field_combo_box.h"
 #include "qt/input_method_off_line_edit.h"
 #include "qt/message_line.h"
+#include "qt/message_line_accessible.h"
 #include "qt/qt_geometry.h"
 #include "qt/qt_text.h"
 
@@ -59,8 +60,9 @@ QWidget* comboBox(QWidget* form, const Row& row) {
 }
 
 // Left without an accessible name: only then does Qt tell a screen reader that the label's
-// text changed, and read the message out as its name.
+// text changed.
 QWidget* messageLine(QWidget* form, const Row& row) {
+  installMessageLineAccessible();
   QStringList messages;
   for (std::u16string_view message : calc::everyMessage()) messages << qtText(message);
   return placed<MessageLine>(form, row.name, row.box, messages);
