@@ -12,15 +12,6 @@
 namespace qt {
 namespace {
 
-QAccessible::State textState(const QComboBox* combo) {
-  QAccessible::State state;
-  state.focusable = true;
-  state.focused = combo->hasFocus();
-  state.editable = true;
-  state.selectableText = true;
-  return state;
-}
-
 // The text part as a reader finds it among the box's children: a text to read, named by the
 // box's caption. It stands for no QObject, so no event is ever told in its name; the box tells
 // them (ComboTextEvents), and holds the focus.
@@ -44,12 +35,20 @@ class TextPartAccessible final : public QAccessibleInterface, public LineEditTex
     return {};
   }
   using LineEditText::text;
+  // Named by the caption and holding the box's text, whatever a reader would set.
   void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
   QRect rect() const override {
     return {edit()->mapToGlobal(QPoint(0, 0)), edit()->size()};
   }
   QAccessible::Role role() const override { return QAccessible::EditableText; }
-  QAccessible::State state() const override { return textState(combo_); }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.focusable = true;
+    state.focused = combo_->hasFocus();
+    state.editable = true;
+    state.selectableText = true;
+    return state;
+  }
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     if (type == QAccessible::EditableTextInterface) {
