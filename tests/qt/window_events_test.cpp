@@ -113,6 +113,7 @@ struct Heard {
   QString told;
 };
 
+// A change of text or of the caret as words; nothing for any other event.
 QString describe(QAccessibleEvent* event) {
   switch (event->type()) {
     case QAccessible::TextInserted: {
@@ -138,6 +139,7 @@ QString describe(QAccessibleEvent* event) {
       return {};
   }
 }
+
 QList<Heard>* heard = nullptr;
 
 class HeardEvents final : public QAccessibleBridge {
