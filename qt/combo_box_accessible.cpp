@@ -1,24 +1,84 @@
 #include "qt/combo_box_accessible.h"
 
+#include "qt/combo_text_events.h"
 #include "qt/field_combo_box.h"
+#include "qt/line_edit_text.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace qt {
 namespace {
 
+// The text part as a reader finds it among the box's children: a text to read, named by the
+// box's caption. It stands for no QObject, so no event is ever told in its name; the box tells
+// them (ComboTextEvents), and holds the focus.
+class TextPartAccessible final : public QAccessibleInterface, public LineEditText {
+ public:
+  explicit TextPartAccessible(QComboBox* combo) : LineEditText(combo->lineEdit()), combo_(combo) {}
+
+  bool isValid() const override { return !combo_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return parent()->window(); }
+  QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(combo_);
+  }
+  QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name) return combo_->accessibleName();
+    if (kind == QAccessible::Value) return edit()->text();
+    return {};
+  }
+  using LineEditText::text;
+  // Named by the caption and holding the box's text, whatever a reader would set.
+  void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
+  QRect rect() const override {
+    return {edit()->mapToGlobal(QPoint(0, 0)), edit()->size()};
+  }
+  QAccessible::Role role() const override { return QAccessible::EditableText; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.focusable = true;
+    state.focused = combo_->hasFocus();
+    state.editable = true;
+    state.selectableText = true;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface) {
+      return static_cast<QAccessibleEditableTextInterface*>(this);
+    }
+    return nullptr;
+  }
+
+ private:
+  QPointer<QComboBox> combo_;
+};
+
 // The box offers its text part's text as its own: a screen reader on the box (where the
 // focus is) reads what it holds without looking for a child, and over AT-SPI a value must
-// be a number, so Text is the interface that can carry it.
-class ComboBoxAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+// be a number, so Text is the interface that can carry it. Its children are the list and the
+// text part.
+class ComboBoxAccessible final : public QAccessibleWidget, public LineEditText {
  public:
-  explicit ComboBoxAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+  explicit ComboBoxAccessible(QComboBox* combo)
+      : QAccessibleWidget(combo, QAccessible::ComboBox),
+        LineEditText(combo->lineEdit()),
+        textPart_(new TextPartAccessible(combo)),
+        textPartId_(QAccessible::registerAccessibleInterface(textPart_)) {
+    new ComboTextEvents(combo);
+  }
 
   void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface && edit() != nullptr) {
-      return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface) {
+      return static_cast<QAccessibleEditableTextInterface*>(this);
     }
     return QAccessibleWidget::interface_cast(type);
   }
@@ -28,27 +88,32 @@ class ComboBoxAccessible final : public QAccessibleWidget, public QAccessibleTex
     if (kind == QAccessible::Value) return combo()->currentText();
     return QAccessibleWidget::text(kind);
   }
+  using LineEditText::text;
 
-  // The list, then the text part.
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = true;
+    state.selectableText = true;
+    return state;
+  }
+
   int childCount() const override { return 2; }
 
   QAccessibleInterface* child(int index) const override {
     if (index == 0) return QAccessible::queryAccessibleInterface(combo()->view());
-    if (index == 1) return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+    if (index == 1) return textPart_;
     return nullptr;
   }
 
   int indexOfChild(const QAccessibleInterface* child) const override {
     if (child->object() == combo()->view()) return 0;
-    if (child->object() == combo()->lineEdit()) return 1;
+    if (child == textPart_) return 1;
     return -1;
   }
 
   // x and y are screen coordinates.
   QAccessibleInterface* childAt(int x, int y) const override {
-    const QLineEdit* edit = combo()->lineEdit();
-    const QRect onScreen(edit->mapToGlobal(QPoint(0, 0)), edit->size());
-    return onScreen.contains(x, y) ? child(1) : nullptr;
+    return textPart_->rect().contains(x, y) ? textPart_ : nullptr;
   }
 
   QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
@@ -64,56 +129,48 @@ class ComboBoxAccessible final : public QAccessibleWidget, public QAccessibleTex
 
   QStringList keyBindingsForAction(const QString& /*action*/) const override { return {}; }
 
-  void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
-    edit()->selection(selectionIndex, startOffset, endOffset);
-  }
-  int selectionCount() const override { return edit()->selectionCount(); }
-  void addSelection(int startOffset, int endOffset) override {
-    edit()->addSelection(startOffset, endOffset);
-  }
-  void removeSelection(int selectionIndex) override { edit()->removeSelection(selectionIndex); }
-  void setSelection(int selectionIndex, int startOffset, int endOffset) override {
-    edit()->setSelection(selectionIndex, startOffset, endOffset);
-  }
-  int cursorPosition() const override { return edit()->cursorPosition(); }
-  void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
-  QString text(int startOffset, int endOffset) const override {
-    return edit()->text(startOffset, endOffset);
-  }
-  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                           int* startOffset, int* endOffset) const override {
-    return edit()->textBeforeOffset(offset, boundaryType, startOffset, endOffset);
-  }
-  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                          int* startOffset, int* endOffset) const override {
-    return edit()->textAfterOffset(offset, boundaryType, startOffset, endOffset);
-  }
-  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
-                       int* endOffset) const override {
-    return edit()->textAtOffset(offset, boundaryType, startOffset, endOffset);
-  }
-  int characterCount() const override { return edit()->characterCount(); }
-  QRect characterRect(int offset) const override { return edit()->characterRect(offset); }
-  int offsetAtPoint(const QPoint& point) const override { return edit()->offsetAtPoint(point); }
-  void scrollToSubstring(int startIndex, int endIndex) override {
-    edit()->scrollToSubstring(startIndex, endIndex);
-  }
-  QString attributes(int offset, int* startOffset, int* endOffset) const override {
-    return edit()->attributes(offset, startOffset, endOffset);
-  }
-
  private:
+  ~ComboBoxAccessible() override { QAccessible::deleteAccessibleInterface(textPartId_); }
+
   QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 
-  QAccessibleTextInterface* edit() const {
-    QAccessibleInterface* part = child(1);
-    return part != nullptr ? part->textInterface() : nullptr;
+  QAccessibleInterface* textPart_;
+  QAccessible::Id textPartId_;
+};
+
+// Qt's own line edit inside the box, which Qt names in the events it sends about each step of
+// a change of the text part. It is no part of the tree (the box's child is TextPartAccessible)
+// and has no state at all, which tells a screen reader to leave its events alone; the box
+// tells the outcome.
+class SilentTextPartAccessible final : public QAccessibleWidget, public LineEditText {
+ public:
+  explicit SilentTextPartAccessible(QLineEdit* edit)
+      : QAccessibleWidget(edit, QAccessible::EditableText), LineEditText(edit) {}
+
+  // Over AT-SPI, the empty set of states.
+  QAccessible::State state() const override {
+    QAccessible::State none;
+    none.disabled = true;
+    none.invisible = true;
+    return none;
   }
+
+  // Qt's bridge drops, with a warning, a text event about an object that has no Text.
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  using QAccessibleWidget::text;
+  using LineEditText::text;
 };
 
 QAccessibleInterface* comboBoxAccessible(const QString& /*className*/, QObject* object) {
-  auto* combo = dynamic_cast<FieldComboBox*>(object);
-  return combo != nullptr ? new ComboBoxAccessible(combo) : nullptr;
+  if (auto* combo = dynamic_cast<FieldComboBox*>(object)) return new ComboBoxAccessible(combo);
+  auto* edit = qobject_cast<QLineEdit*>(object);
+  if (edit != nullptr && dynamic_cast<FieldComboBox*>(edit->parent()) != nullptr) {
+    return new SilentTextPartAccessible(edit);
+  }
+  return nullptr;
 }
 
 }  // namespace

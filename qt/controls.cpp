@@ -4,7 +4,9 @@
 #include "qt/combo_box_accessible.h"
 #include "qt/field_combo_box.h"
 #include "qt/input_method_off_line_edit.h"
+#include "qt/line_edit_accessible.h"
 #include "qt/message_line.h"
+#include "qt/message_line_accessible.h"
 #include "qt/qt_geometry.h"
 #include "qt/qt_text.h"
 
@@ -43,6 +45,7 @@ Qt::Alignment alignmentOf(const Row& row) {
 // Numbers are typed where the input method is off: no input method may turn the keys
 // into full-width text there.
 QWidget* textBox(QWidget* form, const Row& row) {
+  installLineEditAccessible();
   QLineEdit* box = row.inputMethodOff ? placed<InputMethodOffLineEdit>(form, row.name, row.box)
                                       : placed<QLineEdit>(form, row.name, row.box);
   box->setText(qtText(row.text));
@@ -51,7 +54,8 @@ QWidget* textBox(QWidget* form, const Row& row) {
 }
 
 QWidget* comboBox(QWidget* form, const Row& row) {
-  // Before the box exists: Qt keeps the first interface it makes for a widget.
+  // Before the box and its text part exist: Qt keeps the first interface it makes for a
+  // widget.
   installComboBoxAccessible();
   auto* combo = placed<FieldComboBox>(form, row.name, row.box);
   combo->setEditText(qtText(row.text));
@@ -59,8 +63,9 @@ QWidget* comboBox(QWidget* form, const Row& row) {
 }
 
 // Left without an accessible name: only then does Qt tell a screen reader that the label's
-// text changed, and read the message out as its name.
+// text changed.
 QWidget* messageLine(QWidget* form, const Row& row) {
+  installMessageLineAccessible();
   QStringList messages;
   for (std::u16string_view message : calc::everyMessage()) messages << qtText(message);
   return placed<MessageLine>(form, row.name, row.box, messages);

@@ -2,11 +2,11 @@
 
 #include "calc/window_events.h"
 #include "qt/controls.h"
+#include "qt/message_line_accessible.h"
 #include "qt/qt_geometry.h"
 #include "qt/qt_text.h"
 #include "qt/window_font.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -139,11 +139,8 @@ void QelmarForm::Form_Load() {
 }
 
 void QelmarForm::計算_Click() {
-  if (calc::計算_Click(*this).messageRepeated) {
-    // The same message again changes no text, so Qt tells no one.
-    QAccessibleEvent again(control(Field::Label1), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&again);
-  }
+  calc::計算_Click(*this);
+  announceMessage(static_cast<QLabel*>(control(Field::Label1)));
 }
 
 void QelmarForm::取引通貨Combo_Change() { calc::取引通貨Combo_Change(*this); }

@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,10 +94,8 @@ void HostileWindowTest::paste() {
     QCOMPARE(qt::qtText(form_->text(fieldOf(input))), paste);
   }
 
-  QElapsedTimer timer;
-  timer.start();
+  // How long such a click takes is bench/click_bench.cpp's to measure.
   QTest::mouseClick(form_->control<QPushButton>(form::Element::計算), Qt::LeftButton);
-  QVERIFY2(timer.elapsed() < 1000, qPrintable(u"the click took %1 ms"_s.arg(timer.elapsed())));
   const std::string fault = qelmar_fuzz::clickStateFault(*form_);
   QVERIFY2(fault.empty(), fault.c_str());
   const QString shown = qt::qtText(form_->text(Field::Label1));

@@ -46,6 +46,7 @@ class WindowEventsTest : public QObject {
   void pickSelectsTheTextSoTypingReplacesIt();
   void screenReadersHearOfANewMessage();
   void aClickIsHeardOnceForWhatItLeaves();
+  void aComboBoxTellsTheOutcomeOnce();
   void everyDriverPickTakesEffectWhateverCameBefore();
 
  private:

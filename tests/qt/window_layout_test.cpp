@@ -181,8 +181,26 @@ void WindowLayoutTest::divider() {
   QCOMPARE(shot.pixelColor(273, 150), ground);
 }
 
+namespace {
+
+// The runs of text attributes a screen reader reads a field's text by, which must cover the
+// text: Orca reads a text as the sum of its runs.
+QList<std::pair<int, int>> attributeRuns(QAccessibleTextInterface* text) {
+  QList<std::pair<int, int>> runs;
+  for (int offset = 0; offset < text->characterCount(); ++offset) {
+    int start = -1;
+    int end = -1;
+    text->attributes(offset, &start, &end);
+    runs.append({start, end});
+  }
+  return runs;
+}
+
+}  // namespace
+
 // What a screen reader calls each field is what the user reads beside it, also for a combo
-// box whose text changes with every pick, and for the combo box's text part.
+// box whose text changes with every pick, and for the combo box's text part; and it reads the
+// field's text whole.
 void WindowLayoutTest::eachFieldIsNamedByTheLabelBesideIt() {
   QStringList read;
   for (const form::Field field : form::allFields()) {
@@ -197,6 +215,10 @@ void WindowLayoutTest::eachFieldIsNamedByTheLabelBesideIt() {
     QCOMPARE(label->backgroundRole(), QPalette::Window);
     QCOMPARE(label->foregroundRole(), QPalette::WindowText);
     QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), label->text());
+    QAccessibleTextInterface* shown = QAccessible::queryAccessibleInterface(box)->textInterface();
+    QVERIFY(shown != nullptr);
+    const QList<std::pair<int, int>> whole(shown->characterCount(), {0, shown->characterCount()});
+    QCOMPARE(attributeRuns(shown), whole);
     if (auto* combo = qobject_cast<QComboBox*>(box)) {
       combo->setEditText(u"円"_s);
       QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Name), label->text());

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QAccessibleEditableTextInterface>
+#include <QAccessibleTextInterface>
+
+class QLineEdit;
+
+namespace qt {
+
+// What assistive technology reads and edits of a line edit, as Qt's own interface for a line
+// edit answers but for one answer: a line edit has no text attributes, so the run of (no)
+// attributes at any offset is the whole text. Qt 6.4 answers an empty run at the offset asked
+// about, and Orca, which reads a text as the sum of its runs, then drops the last character
+// ("10,000.0" for "10,000.00", nothing at all for "1").
+class LineEditText : public QAccessibleTextInterface, public QAccessibleEditableTextInterface {
+ public:
+  explicit LineEditText(QLineEdit* edit) : edit_(edit) {}
+
+  QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+  void selection(int selectionIndex, int* startOffset, int* endOffset) const override;
+  int selectionCount() const override;
+  void addSelection(int startOffset, int endOffset) override;
+  void removeSelection(int selectionIndex) override;
+  void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+  int cursorPosition() const override;
+  void setCursorPosition(int position) override;
+
+  QString text(int startOffset, int endOffset) const override;
+  QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                           int* startOffset, int* endOffset) const override;
+  QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                          int* startOffset, int* endOffset) const override;
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                       int* endOffset) const override;
+  int characterCount() const override;
+
+  // In screen coordinates.
+  QRect characterRect(int offset) const override;
+  int offsetAtPoint(const QPoint& point) const override;
+  void scrollToSubstring(int startIndex, int endIndex) override;
+
+  void deleteText(int startOffset, int endOffset) override;
+  void insertText(int offset, const QString& text) override;
+  void replaceText(int startOffset, int endOffset, const QString& text) override;
+
+ protected:
+  QLineEdit* edit() const { return edit_; }
+
+ private:
+  QLineEdit* edit_;
+};
+
+}  // namespace qt
