@@ -1,7 +1,7 @@
-#include "qt/combo_box_accessible.h"
+#include "qt/combo_box.h"
 
+#include "qt/combo_box_accessible.h"
 #include "qt/combo_text_events.h"
-#include "qt/field_combo_box.h"
 #include "qt/line_edit_text.h"
 
 #include <QAbstractItemView>
@@ -165,9 +165,9 @@ class SilentTextPartAccessible final : public QAccessibleWidget, public LineEdit
 };
 
 QAccessibleInterface* comboBoxAccessible(const QString& /*className*/, QObject* object) {
-  if (auto* combo = dynamic_cast<FieldComboBox*>(object)) return new ComboBoxAccessible(combo);
+  if (auto* combo = dynamic_cast<ComboBox*>(object)) return new ComboBoxAccessible(combo);
   auto* edit = qobject_cast<QLineEdit*>(object);
-  if (edit != nullptr && dynamic_cast<FieldComboBox*>(edit->parent()) != nullptr) {
+  if (edit != nullptr && dynamic_cast<ComboBox*>(edit->parent()) != nullptr) {
     return new SilentTextPartAccessible(edit);
   }
   return nullptr;

@@ -1,14 +1,14 @@
-#include "qt/controls.h"
+#include "qt/combo_box.h"
 
 #include "calc/input_checks.h"
 #include "qt/combo_box_accessible.h"
-#include "qt/field_combo_box.h"
-#include "qt/input_method_off_line_edit.h"
-#include "qt/line_edit_accessible.h"
+#include "qt/controls.h"
 #include "qt/message_line.h"
 #include "qt/message_line_accessible.h"
-#include "qt/qt_geometry.h"
-#include "qt/qt_text.h"
+#include "qt/native_geometry.h"
+#include "qt/native_text.h"
+#include "qt/text_box.h"
+#include "qt/text_box_accessible.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -45,8 +45,8 @@ Qt::Alignment alignmentOf(const Row& row) {
 // Numbers are typed where the input method is off: no input method may turn the keys
 // into full-width text there.
 QWidget* textBox(QWidget* form, const Row& row) {
-  installLineEditAccessible();
-  QLineEdit* box = row.inputMethodOff ? placed<InputMethodOffLineEdit>(form, row.name, row.box)
+  installTextBoxAccessible();
+  QLineEdit* box = row.inputMethodOff ? placed<TextBox>(form, row.name, row.box)
                                       : placed<QLineEdit>(form, row.name, row.box);
   box->setText(qtText(row.text));
   box->setAlignment(alignmentOf(row));
@@ -57,7 +57,7 @@ QWidget* comboBox(QWidget* form, const Row& row) {
   // Before the box and its text part exist: Qt keeps the first interface it makes for a
   // widget.
   installComboBoxAccessible();
-  auto* combo = placed<FieldComboBox>(form, row.name, row.box);
+  auto* combo = placed<ComboBox>(form, row.name, row.box);
   combo->setEditText(qtText(row.text));
   return combo;
 }

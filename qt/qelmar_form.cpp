@@ -3,8 +3,8 @@
 #include "calc/window_events.h"
 #include "qt/controls.h"
 #include "qt/message_line_accessible.h"
-#include "qt/qt_geometry.h"
-#include "qt/qt_text.h"
+#include "qt/native_geometry.h"
+#include "qt/native_text.h"
 #include "qt/window_font.h"
 
 #include <QComboBox>

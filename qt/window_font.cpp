@@ -3,8 +3,8 @@
 #include "calc/input_checks.h"
 #include "form/window_table.h"
 #include "qt/message_line.h"
-#include "qt/qt_geometry.h"
-#include "qt/qt_text.h"
+#include "qt/native_geometry.h"
+#include "qt/native_text.h"
 
 #include <QFontMetrics>
 #include <QStringList>

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "form/window_table.h"
+#include "qt/native_text.h"
 #include "qt/qelmar_form.h"
-#include "qt/qt_text.h"
 #include "properties.h"
 
 using namespace Qt::StringLiterals;

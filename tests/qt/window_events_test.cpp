@@ -1,8 +1,8 @@
 #include "tests/qt/window_events_test.h"
 
 #include "form/window_table.h"
+#include "qt/native_text.h"
 #include "qt/qelmar_form.h"
-#include "qt/qt_text.h"
 #include "tools/drive/driver.h"
 #include "tools/drive/qt/qt_window.h"
 #include "tools/drive/qt/user_actions.h"

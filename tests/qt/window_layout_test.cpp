@@ -2,8 +2,8 @@
 
 #include "calc/input_checks.h"
 #include "form/window_table.h"
+#include "qt/native_text.h"
 #include "qt/qelmar_form.h"
-#include "qt/qt_text.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "tools/drive/qt/qt_window.h"
 
+#include "qt/native_text.h"
 #include "qt/qelmar_form.h"
-#include "qt/qt_text.h"
 #include "tools/drive/qt/user_actions.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
-#include "qt/input_method_off_line_edit.h"
+#include "qt/text_box.h"
 
 namespace qt {
 
-InputMethodOffLineEdit::InputMethodOffLineEdit(QWidget* parent) : QLineEdit(parent) {
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
   setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
-QVariant InputMethodOffLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
   // QLineEdit tells the input method it is welcome whatever the attribute says, and the
   // input method asks exactly this when the focus arrives.
   if (query == Qt::ImEnabled) return testAttribute(Qt::WA_InputMethodEnabled);

@@ -1,11 +1,11 @@
-#include "qt/field_combo_box.h"
+#include "qt/combo_box.h"
 
 #include <QLineEdit>
 #include <QWheelEvent>
 
 namespace qt {
 
-FieldComboBox::FieldComboBox(QWidget* parent) : QComboBox(parent) {
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
   setCompleter(nullptr);
   setInsertPolicy(QComboBox::NoInsert);
@@ -19,7 +19,7 @@ FieldComboBox::FieldComboBox(QWidget* parent) : QComboBox(parent) {
   });
 }
 
-void FieldComboBox::wheelEvent(QWheelEvent* event) {
+void ComboBox::wheelEvent(QWheelEvent* event) {
   if (hasFocus()) {
     QComboBox::wheelEvent(event);
   } else {

@@ -6,9 +6,9 @@ namespace qt {
 
 // A text box in which typing always gives half-width characters: it keeps the input
 // method off while it has the focus.
-class InputMethodOffLineEdit final : public QLineEdit {
+class TextBox final : public QLineEdit {
  public:
-  explicit InputMethodOffLineEdit(QWidget* parent);
+  explicit TextBox(QWidget* parent);
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 };

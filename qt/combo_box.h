@@ -13,9 +13,9 @@ namespace qt {
 // - A picked item's text is selected, so typing replaces it.
 // - A screen reader names the box (and its text part) by its caption, not by its text, once
 //   installComboBoxAccessible has run (the window runs it).
-class FieldComboBox final : public QComboBox {
+class ComboBox final : public QComboBox {
  public:
-  explicit FieldComboBox(QWidget* parent);
+  explicit ComboBox(QWidget* parent);
 
  protected:
   void wheelEvent(QWheelEvent* event) override;

@@ -6,6 +6,6 @@ namespace qt {
 // as Qt's own interface for a line edit would but for the whole text in one run. The text part
 // of a combo box is the box's business (installComboBoxAccessible). Takes effect for line
 // edits made after it; installing twice does nothing more.
-void installLineEditAccessible();
+void installTextBoxAccessible();
 
 }  // namespace qt

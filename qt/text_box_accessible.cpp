@@ -1,4 +1,4 @@
-#include "qt/line_edit_accessible.h"
+#include "qt/text_box_accessible.h"
 
 #include "qt/line_edit_text.h"
 
@@ -9,9 +9,9 @@
 namespace qt {
 namespace {
 
-class LineEditAccessible final : public QAccessibleWidget, public LineEditText {
+class TextBoxAccessible final : public QAccessibleWidget, public LineEditText {
  public:
-  explicit LineEditAccessible(QLineEdit* edit)
+  explicit TextBoxAccessible(QLineEdit* edit)
       : QAccessibleWidget(edit, QAccessible::EditableText), LineEditText(edit) {
     addControllingSignal(QStringLiteral("textChanged(const QString&)"));
     addControllingSignal(QStringLiteral("returnPressed()"));
@@ -43,16 +43,16 @@ class LineEditAccessible final : public QAccessibleWidget, public LineEditText {
   }
 };
 
-QAccessibleInterface* lineEditAccessible(const QString& /*className*/, QObject* object) {
+QAccessibleInterface* textBoxAccessible(const QString& /*className*/, QObject* object) {
   auto* edit = qobject_cast<QLineEdit*>(object);
   if (edit == nullptr || qobject_cast<QComboBox*>(edit->parent()) != nullptr) return nullptr;
-  return new LineEditAccessible(edit);
+  return new TextBoxAccessible(edit);
 }
 
 }  // namespace
 
-void installLineEditAccessible() {
-  static const bool installed = (QAccessible::installFactory(&lineEditAccessible), true);
+void installTextBoxAccessible() {
+  static const bool installed = (QAccessible::installFactory(&textBoxAccessible), true);
   (void)installed;
 }
 
