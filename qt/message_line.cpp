@@ -1,5 +1,7 @@
 #include "qt/message_line.h"
 
+#include "form/line_pitch.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
@@ -10,24 +12,14 @@
 namespace qt {
 namespace {
 
-// Where the lines of a message go: the first baseline below the top of the box, and the
-// distance from one baseline to the next.
-struct Pitch {
-  int firstBaseline;
-  int lineToLine;
-  int inkBelowBaseline;
-};
-
-Pitch pitchOf(const QFont& font, const QStringList& texts) {
+// The pitch of the lines (form::linePitch) from the ink of every one of `texts`.
+form::LinePitch pitchOf(const QFont& font, const QStringList& texts) {
   const QFontMetricsF metrics(font);
   QRectF ink;
   for (const QString& text : texts) ink |= metrics.tightBoundingRect(text);
-  const int above = static_cast<int>(std::ceil(-ink.top()));
-  const int below = static_cast<int>(std::ceil(ink.bottom()));
-  // The face's own spacing where it is tighter; else one pixel between one line's ink and
-  // the next one's.
-  const int lineToLine = std::min(QFontMetrics(font).lineSpacing(), above + below + 1);
-  return {above, lineToLine, below};
+  return form::linePitch(static_cast<int>(std::ceil(-ink.top())),
+                         static_cast<int>(std::ceil(ink.bottom())),
+                         QFontMetrics(font).lineSpacing());
 }
 
 // Breaks as a word-wrapping label does: between any two Japanese characters, at blanks
@@ -43,11 +35,6 @@ void breakLines(QTextLayout& layout, int width) {
   layout.endLayout();
 }
 
-int heightOf(const Pitch& pitch, int lines) {
-  return lines == 0 ? 0 : pitch.firstBaseline + (lines - 1) * pitch.lineToLine +
-                              pitch.inkBelowBaseline;
-}
-
 }  // namespace
 
 MessageLine::MessageLine(QWidget* parent, QStringList texts)
@@ -61,7 +48,7 @@ int MessageLine::heightFor(const QFont& font, const QStringList& texts, const QS
                            int width) {
   QTextLayout layout(text, font);
   breakLines(layout, width);
-  return heightOf(pitchOf(font, texts), layout.lineCount());
+  return form::heightOf(pitchOf(font, texts), static_cast<std::size_t>(layout.lineCount()));
 }
 
 int MessageLine::heightForWidth(int width) const {
@@ -72,7 +59,7 @@ void MessageLine::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setPen(palette().color(foregroundRole()));
   const QRect box = contentsRect();
-  const Pitch pitch = pitchOf(font(), texts_);
+  const form::LinePitch pitch = pitchOf(font(), texts_);
   QTextLayout layout(text(), font());
   breakLines(layout, box.width());
   for (int index = 0; index < layout.lineCount(); ++index) {

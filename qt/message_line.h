@@ -6,10 +6,8 @@
 namespace qt {
 
 // The message line: wraps its message at its width, like a word-wrapping label, but stacks
-// the lines at a pitch measured from the ink of the texts it may show rather than at the
-// face's line spacing. Noto Sans CJK spaces its lines 1.45 em apart, which at the window's
-// size would push a message's second line out of its 25-pixel box; the ink of Japanese
-// text needs about 1.1 em.
+// the lines at the pitch of the ink of the texts it may show (form::linePitch) rather than
+// at the face's line spacing.
 class MessageLine final : public QLabel {
  public:
   // `texts`: every text the line may show; their ink sets the pitch.

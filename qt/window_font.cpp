@@ -1,34 +1,27 @@
 #include "qt/window_font.h"
 
 #include "calc/input_checks.h"
-#include "form/window_table.h"
+#include "form/window_font.h"
 #include "qt/message_line.h"
-#include "qt/native_geometry.h"
 #include "qt/native_text.h"
 
 #include <QFontMetrics>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace qt {
 namespace {
 
-bool captionsFit(const QFont& font) {
+bool everyTextFits(const QFont& font) {
   const QFontMetrics metrics(font);
-  return std::ranges::all_of(form::windowRows(), [&](const form::Row& row) {
-    return !row.caption || metrics.horizontalAdvance(qtText(row.caption->caption)) <=
-                               qtPixels(row.caption->box).width();
-  });
-}
-
-bool messagesFit(const QFont& font) {
-  QStringList messages;
-  for (std::u16string_view message : calc::everyMessage()) messages << qtText(message);
-  const QRect line = qtPixels(form::rowOf(form::Field::Label1).box);
-  return std::ranges::all_of(messages, [&](const QString& message) {
-    return MessageLine::heightFor(font, messages, message, line.width()) <= line.height();
-  });
+  const std::vector<std::u16string_view> messages = calc::everyMessage();
+  QStringList texts;
+  for (std::u16string_view message : messages) texts << qtText(message);
+  const form::TextMeasure measure{
+      [&](std::u16string_view text) { return metrics.horizontalAdvance(qtText(text)); },
+      [&](std::u16string_view message, int width) {
+        return MessageLine::heightFor(font, texts, qtText(message), width);
+      }};
+  return form::everyTextFits(measure, messages);
 }
 
 }  // namespace
@@ -42,12 +35,11 @@ QFont windowFont() {
   font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
                     QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP")});
   font.setStyleHint(QFont::SansSerif);
-  constexpr int kLargest = 10;
-  constexpr int kSmallest = 8;  // below this kanji lose their strokes
-  for (int size = kLargest; size >= kSmallest; --size) {
-    font.setPixelSize(size);
-    if (size == kSmallest || (captionsFit(font) && messagesFit(font))) break;
-  }
+  font.setPixelSize(form::windowFontPixels([&](int pixels) {
+    QFont sized = font;
+    sized.setPixelSize(pixels);
+    return everyTextFits(sized);
+  }));
   return font;
 }
 

@@ -4,9 +4,8 @@
 
 namespace qt {
 
-// The one font of the window: whichever Japanese face the machine resolves, at the
-// largest pixel size from 10 down to 8 at which every caption fits its label's width and
-// every message the message line (the smallest if none).
+// The one font of the window: whichever Japanese face the machine resolves, at the size
+// form::windowFontPixels chooses, measured in that face.
 QFont windowFont();
 
 }  // namespace qt
