@@ -37,28 +37,24 @@ Widget* placed(QWidget* form, std::u16string_view name, const form::Twips& box,
   return widget;
 }
 
-Qt::Alignment alignmentOf(const Row& row) {
-  return (row.alignment == form::Alignment::Right ? Qt::AlignRight : Qt::AlignLeft) |
-         Qt::AlignVCenter;
-}
+// A screen reader names a field, and a combo box's text part, by the caption beside it.
+QString captionOf(const Row& row) { return qtText(row.caption->caption); }
 
-// Numbers are typed where the input method is off: no input method may turn the keys
-// into full-width text there.
 QWidget* textBox(QWidget* form, const Row& row) {
+  // Before the box exists: Qt keeps the first interface it makes for a widget.
   installTextBoxAccessible();
-  QLineEdit* box = row.inputMethodOff ? placed<TextBox>(form, row.name, row.box)
-                                      : placed<QLineEdit>(form, row.name, row.box);
-  box->setText(qtText(row.text));
-  box->setAlignment(alignmentOf(row));
+  auto* box = placed<TextBox>(form, row.name, row.box, row);
+  box->setAccessibleName(captionOf(row));
   return box;
 }
 
 QWidget* comboBox(QWidget* form, const Row& row) {
-  // Before the box and its text part exist: Qt keeps the first interface it makes for a
-  // widget.
+  // Before the box and its text part exist.
   installComboBoxAccessible();
   auto* combo = placed<ComboBox>(form, row.name, row.box);
   combo->setEditText(qtText(row.text));
+  combo->setAccessibleName(captionOf(row));
+  combo->lineEdit()->setAccessibleName(captionOf(row));
   return combo;
 }
 

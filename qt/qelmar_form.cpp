@@ -1,24 +1,15 @@
 #include "qt/qelmar_form.h"
 
-#include "calc/window_events.h"
 #include "qt/controls.h"
-#include "qt/message_line_accessible.h"
 #include "qt/native_geometry.h"
-#include "qt/native_text.h"
 #include "qt/window_font.h"
+#include "qt/window_place.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
-#include <QScreen>
-#include <QWindow>
-
-#include <algorithm>
-#include <vector>
 
 namespace qt {
 namespace {
@@ -32,15 +23,6 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowMinimizeButtonHint |
                                          Qt::WindowCloseButtonHint;
 
-// Appending to an empty list would select the first item and show its text; the combo
-// keeps showing its prompt with nothing selected.
-void appendItems(QComboBox* combo, std::span<const std::u16string_view> items) {
-  const QString shown = combo->currentText();
-  for (std::u16string_view item : items) combo->addItem(qtText(item));
-  combo->setCurrentIndex(-1);
-  combo->setEditText(shown);
-}
-
 }  // namespace
 
 QelmarForm::QelmarForm(QWidget* parent) : QWidget(parent, kWindowFlags) {
@@ -51,7 +33,7 @@ QelmarForm::QelmarForm(QWidget* parent) : QWidget(parent, kWindowFlags) {
   setWindowTitle(QStringLiteral("Qelmar"));
   setWindowIcon(QIcon(QPixmap(QStringLiteral(":/qelmar.gif"), "GIF")));
   setFixedSize(qtPixels(form::windowBox()).size());
-  placeWindow({});
+  placeAtOpening(this);
 
   // Each caption label just before the field it names.
   for (std::size_t i = 0; i < form::kRowCount; ++i) {
@@ -59,91 +41,21 @@ QelmarForm::QelmarForm(QWidget* parent) : QWidget(parent, kWindowFlags) {
     if (row.caption) makeCaptionLabel(this, *row.caption);
     controls_[i] = makeControl(this, row);
   }
-  nameFieldsByCaptions();
   orderFocus();
-
-  connect(control<QPushButton>(form::Element::計算), &QPushButton::clicked, this,
-          &QelmarForm::計算_Click);
-  // Only the user's own edits raise the change event: picking an item or setting the
-  // text in code does not.
-  connect(control<QComboBox>(Field::取引通貨Combo)->lineEdit(), &QLineEdit::textEdited, this,
-          &QelmarForm::取引通貨Combo_Change);
-}
-
-QWidget* QelmarForm::control(form::Control control) const {
-  return controls_[form::rowIndex(control)];
-}
-
-// A screen reader names each field, and a combo box's text part, by the caption beside it.
-void QelmarForm::nameFieldsByCaptions() {
-  for (const Field field : form::allFields()) {
-    if (field == Field::Label1) continue;
-    const QString caption = qtText(form::captionOf(field).caption);
-    control(field)->setAccessibleName(caption);
-    if (auto* combo = control<QComboBox>(field)) combo->lineEdit()->setAccessibleName(caption);
-  }
-}
-
-// Until the window is shown its frame is unknown; placed again once it is.
-void QelmarForm::placeWindow(const form::Margins& frame) {
-  QRect client = qtPixels(form::windowBox());
-  const QScreen* screen = QGuiApplication::screenAt(client.topLeft());
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    const QRect free = screen->availableGeometry();
-    const form::Point place = form::openingPlace(
-        {client.left(), client.top(), client.width(), client.height()}, frame,
-        {free.left(), free.top(), free.width(), free.height()}, screen->devicePixelRatio());
-    client.moveTopLeft({place.x, place.y});
-  }
-  setGeometry(client);
-}
-
-bool QelmarForm::eventFilter(QObject* watched, QEvent* event) {
-  QWindow* window = windowHandle();
-  if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
-    window->removeEventFilter(this);
-    const QMargins frame = window->frameMargins();
-    placeWindow({frame.left(), frame.top(), frame.right(), frame.bottom()});
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
-// Tab walks the stops by their tab index and wraps; the window opens on the first stop.
-void QelmarForm::orderFocus() {
-  std::vector<const form::Row*> stops;
-  for (const form::Row& row : form::windowRows()) {
-    if (row.tabIndex != form::kNoTabStop) stops.push_back(&row);
-  }
-  std::ranges::sort(stops, {}, &form::Row::tabIndex);
-  for (std::size_t i = 1; i < stops.size(); ++i) {
-    setTabOrder(control(stops[i - 1]->control), control(stops[i]->control));
-  }
-  control(stops.front()->control)->setFocus();
+  connectEvents();
 }
 
 std::unique_ptr<QelmarForm> QelmarForm::open() {
   auto window = std::make_unique<QelmarForm>();
   window->Form_Load();
   window->show();
-  // The window manager frames the window as it maps it.
-  window->windowHandle()->installEventFilter(window.get());
+  placeAgainWhenFramed(window.get());
   return window;
 }
 
-void QelmarForm::Form_Load() {
-  for (const form::Row& row : form::windowRows()) {
-    if (!row.items.empty()) appendItems(control<QComboBox>(row.control), row.items);
-  }
-  calc::Form_Load(*this);
+QWidget* QelmarForm::control(form::Control control) const {
+  return controls_[form::rowIndex(control)];
 }
-
-void QelmarForm::計算_Click() {
-  calc::計算_Click(*this);
-  announceMessage(static_cast<QLabel*>(control(Field::Label1)));
-}
-
-void QelmarForm::取引通貨Combo_Change() { calc::取引通貨Combo_Change(*this); }
 
 std::u16string QelmarForm::text(Field field) const {
   QWidget* widget = control(field);

@@ -36,13 +36,11 @@ class QelmarForm final : public QWidget, public calc::FieldTexts {
   }
 
  private:
+  // In form_events.cpp: the events, and the order Tab walks.
+  void connectEvents();
   void 計算_Click();
   void 取引通貨Combo_Change();
-
-  void placeWindow(const form::Margins& frame);
   void orderFocus();
-  void nameFieldsByCaptions();
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
   std::array<QWidget*, form::kRowCount> controls_{};
 };

@@ -1,9 +1,14 @@
 #include "qt/text_box.h"
 
+#include "qt/native_text.h"
+
 namespace qt {
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-  setAttribute(Qt::WA_InputMethodEnabled, false);
+TextBox::TextBox(QWidget* parent, const form::Row& row) : QLineEdit(parent) {
+  setText(qtText(row.text));
+  setAlignment((row.alignment == form::Alignment::Right ? Qt::AlignRight : Qt::AlignLeft) |
+               Qt::AlignVCenter);
+  setAttribute(Qt::WA_InputMethodEnabled, !row.inputMethodOff);
 }
 
 QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "form/window_table.h"
+
 #include <QLineEdit>
 
 namespace qt {
 
-// A text box in which typing always gives half-width characters: it keeps the input
-// method off while it has the focus.
+// A single-line text box showing its row's start text, aligned as its row says. Where the
+// row keeps the input method off, typing always gives half-width characters: the box keeps
+// the input method off while it has the focus.
 class TextBox final : public QLineEdit {
  public:
-  explicit TextBox(QWidget* parent);
+  TextBox(QWidget* parent, const form::Row& row);
 
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 };
