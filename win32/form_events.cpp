@@ -70,6 +70,15 @@ void QelmarForm::activate(bool active) {
   }
 }
 
+void QelmarForm::Form_Load() {
+  for (const form::Row& row : form::windowRows()) {
+    if (row.items.empty()) continue;
+    auto& combo = control<ComboBox>(row.control);
+    for (std::u16string_view item : row.items) combo.addItem(item);
+  }
+  calc::Form_Load(*this);
+}
+
 void QelmarForm::計算_Click() {
   // The same message again changes no text; a user who presses again must still hear that
   // the fault stands.

@@ -1,8 +1,6 @@
 #include "win32/qelmar_form.h"
 
-#include "calc/window_events.h"
 #include "form/tab_order.h"
-#include "win32/combo_box.h"
 #include "win32/control_ids.h"
 #include "win32/controls.h"
 #include "win32/covered_parts.h"
@@ -98,15 +96,6 @@ std::unique_ptr<QelmarForm> QelmarForm::open(int showCommand) {
   ShowWindow(window->hwnd_, showCommand);
   UpdateWindow(window->hwnd_);
   return window;
-}
-
-void QelmarForm::Form_Load() {
-  for (const form::Row& row : form::windowRows()) {
-    if (row.items.empty()) continue;
-    auto& combo = control<ComboBox>(row.control);
-    for (std::u16string_view item : row.items) combo.addItem(item);
-  }
-  calc::Form_Load(*this);
 }
 
 Control& QelmarForm::control(form::Control control) const {

@@ -42,6 +42,7 @@ class QelmarForm final : public calc::FieldTexts, private KeyTarget {
   }
 
  private:
+  // In form_events.cpp: the window's messages, the events, the keys and a change of density.
   static LRESULT CALLBACK windowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
   void command(int id, int code);
