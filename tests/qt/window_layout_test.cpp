@@ -5,12 +5,10 @@
 #include "qt/native_text.h"
 #include "qt/qelmar_form.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
-#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -19,29 +17,12 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
 QWidget* element(qt::QelmarForm& form, const QString& name) {
   return form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-}
-
-// The tab stops in order: the input column, 計算, the result column.
-const QStringList kTabStops{
-    u"口座残高text"_s, u"口座種別Combo"_s, u"取引通貨Combo"_s, u"現在のUSDJYPレートtext"_s,
-    u"現在の取引通貨レートtext"_s, u"通貨単位Combo"_s, u"レバレッジtext"_s, u"購入比率text"_s,
-    u"運用オーダー数text"_s, u"強制ロスカット証拠金維持率text"_s, u"計算"_s,
-    u"オーダーの適正ロットtext"_s, u"ポジション必要証拠金text"_s,
-    u"オーダー時の有効証拠金text"_s, u"PIPSあたりの損益額text"_s, u"許容含み損text"_s,
-    u"ロスカットまでの余力PIPStext"_s, u"ロスカット到達レート買text"_s,
-    u"ロスカット到達レート売text"_s};
-
-QString focusName() {
-  const QWidget* focus = QApplication::focusWidget();
-  return focus != nullptr ? focus->objectName() : QString();
 }
 
 // The width a line edit leaves for its text: inside its frame and text margins, and the
@@ -75,18 +56,6 @@ bool inkInside(const QFont& font, const QString& text, Qt::Alignment alignment, 
     }
   }
   return true;
-}
-
-// The label a user reads beside a field: on its row, ending just left of it.
-const QLabel* labelBeside(const QWidget* field) {
-  const QLabel* beside = nullptr;
-  for (const QLabel* label : field->parentWidget()->findChildren<QLabel*>()) {
-    const QRect box = label->geometry();
-    if (box.top() == field->y() && box.right() < field->x() && box.right() >= field->x() - 10) {
-      beside = label;
-    }
-  }
-  return beside;
 }
 
 bool fits(const QLineEdit* box) {
@@ -181,65 +150,6 @@ void WindowLayoutTest::divider() {
   QCOMPARE(shot.pixelColor(273, 150), ground);
 }
 
-namespace {
-
-// The runs of text attributes a screen reader reads a field's text by, which must cover the
-// text: Orca reads a text as the sum of its runs.
-QList<std::pair<int, int>> attributeRuns(QAccessibleTextInterface* text) {
-  QList<std::pair<int, int>> runs;
-  for (int offset = 0; offset < text->characterCount(); ++offset) {
-    int start = -1;
-    int end = -1;
-    text->attributes(offset, &start, &end);
-    runs.append({start, end});
-  }
-  return runs;
-}
-
-}  // namespace
-
-// What a screen reader calls each field is what the user reads beside it, also for a combo
-// box whose text changes with every pick, and for the combo box's text part; and it reads the
-// field's text whole.
-void WindowLayoutTest::eachFieldIsNamedByTheLabelBesideIt() {
-  QStringList read;
-  for (const form::Field field : form::allFields()) {
-    if (field == form::Field::Label1) continue;
-    QWidget* box = form_->control(field);
-    const QLabel* label = labelBeside(box);
-    QVERIFY2(label != nullptr, qPrintable(box->objectName()));
-    read << label->text();
-    QVERIFY(label->alignment().testFlag(Qt::AlignRight));
-    QCOMPARE(label->frameShape(), QFrame::NoFrame);
-    QVERIFY(label->autoFillBackground());
-    QCOMPARE(label->backgroundRole(), QPalette::Window);
-    QCOMPARE(label->foregroundRole(), QPalette::WindowText);
-    QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), label->text());
-    QAccessibleTextInterface* shown = QAccessible::queryAccessibleInterface(box)->textInterface();
-    QVERIFY(shown != nullptr);
-    const QList<std::pair<int, int>> whole(shown->characterCount(), {0, shown->characterCount()});
-    QCOMPARE(attributeRuns(shown), whole);
-    if (auto* combo = qobject_cast<QComboBox*>(box)) {
-      combo->setEditText(u"円"_s);
-      QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Name), label->text());
-      QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Value), u"円"_s);
-      // Over AT-SPI a value must be a number: the box's own Text carries what it holds.
-      const QAccessibleTextInterface* text =
-          QAccessible::queryAccessibleInterface(combo)->textInterface();
-      QVERIFY(text != nullptr);
-      QCOMPARE(text->text(0, text->characterCount()), u"円"_s);
-      QCOMPARE(QAccessible::queryAccessibleInterface(combo->lineEdit())->text(QAccessible::Name),
-               label->text());
-    }
-  }
-  // The captions that differ on purpose from the names of their fields.
-  for (const QString& caption : {u"現在のUSDJPYレート"_s, u"1オーダーの適正ロット"_s, u"余剰証拠金"_s,
-                                 u"1PIPSあたりの損益額"_s, u"ロスカット到達レート（買）"_s,
-                                 u"ロスカット到達レート（売）"_s}) {
-    QVERIFY2(read.contains(caption), qPrintable(caption));
-  }
-}
-
 void WindowLayoutTest::fieldLook() {
   for (const QLineEdit* box : form_->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
     QVERIFY2(box->alignment().testFlag(Qt::AlignRight), qPrintable(box->objectName()));
@@ -292,7 +202,7 @@ void WindowLayoutTest::everyMessageFitsTheMessageLine() {
 }
 
 void WindowLayoutTest::fontHasJapaneseGlyphs() {
-  const QLabel* caption = labelBeside(form_->control(form::Field::口座残高text));
+  const QWidget* caption = element(*form_, u"口座残高"_s);
   const QRawFont font = QRawFont::fromFont(caption->font());
   QVERIFY(font.isValid());
   // Run once per accepted Japanese face, each named here, so none passes in another face.
@@ -307,49 +217,11 @@ void WindowLayoutTest::fontHasJapaneseGlyphs() {
   }
 }
 
-void WindowLayoutTest::focusAtStart() { QCOMPARE(focusName(), u"口座残高text"_s); }
-
-void WindowLayoutTest::tabWalksForwardAndWraps() {
-  QStringList walked;
-  for (qsizetype i = 0; i < kTabStops.size(); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    walked << focusName();
-  }
-  QCOMPARE(walked, kTabStops.mid(1) << kTabStops.first());
-}
-
-void WindowLayoutTest::shiftTabWalksBackAndWraps() {
-  QStringList walked;
-  for (qsizetype i = 0; i < kTabStops.size(); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    walked << focusName();
-  }
-  QStringList expected = kTabStops;
-  std::reverse(expected.begin(), expected.end());
-  QCOMPARE(walked, expected);
-}
-
 void WindowLayoutTest::decorationNeverTakesFocus() {
   for (const QLabel* label : form_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
     QCOMPARE(label->focusPolicy(), Qt::NoFocus);
   }
   QCOMPARE(form_->control(form::Element::Line1)->focusPolicy(), Qt::NoFocus);
-}
-
-void WindowLayoutTest::inputMethodOffOnlyInTheSevenInputBoxes() {
-  const QStringList off{u"口座残高text"_s,       u"現在のUSDJYPレートtext"_s,
-                        u"現在の取引通貨レートtext"_s, u"レバレッジtext"_s,
-                        u"購入比率text"_s,     u"運用オーダー数text"_s,
-                        u"強制ロスカット証拠金維持率text"_s};
-  for (const QString& name : kTabStops) {
-    if (name == u"計算") continue;
-    element(*form_, name)->setFocus();
-    QInputMethodQueryEvent query(Qt::ImEnabled);
-    QCoreApplication::sendEvent(QGuiApplication::focusObject(), &query);
-    QVERIFY2(query.value(Qt::ImEnabled).toBool() == !off.contains(name), qPrintable(name));
-    QVERIFY2(element(*form_, name)->testAttribute(Qt::WA_InputMethodEnabled) == !off.contains(name),
-             qPrintable(name));
-  }
 }
 
 QTEST_MAIN(WindowLayoutTest)

@@ -8,7 +8,7 @@ namespace qt {
 class QelmarForm;
 }
 
-// What the user sees and walks through: places, captions, fonts, focus, input method.
+// What the user sees: places, captions, pictures, fonts that fit.
 class WindowLayoutTest : public QObject {
   Q_OBJECT
 
@@ -25,16 +25,11 @@ class WindowLayoutTest : public QObject {
   void window();
   void pictures();
   void divider();
-  void eachFieldIsNamedByTheLabelBesideIt();
   void fieldLook();
   void textsFitTheirBoxes();
   void everyMessageFitsTheMessageLine();
   void fontHasJapaneseGlyphs();
-  void focusAtStart();
-  void tabWalksForwardAndWraps();
-  void shiftTabWalksBackAndWraps();
   void decorationNeverTakesFocus();
-  void inputMethodOffOnlyInTheSevenInputBoxes();
 
  private:
   std::unique_ptr<qt::QelmarForm> form_;

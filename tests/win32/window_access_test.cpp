@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "tests/support/window_as_met.h"
 #include "win32/combo_box.h"
 
 namespace {
@@ -35,38 +36,10 @@ std::u16string accessibleName(HWND hwnd) {
   return text;
 }
 
-// Each field as a user meets it: the caption a screen reader names it by, and whether
-// typing there gives half-width characters whatever the input method.
-struct FieldAsMet {
-  Field field;
-  std::u16string_view caption;
-  bool inputMethodOff;
-};
-constexpr FieldAsMet kFields[] = {
-    {Field::口座残高text, u"口座残高", true},
-    {Field::口座種別Combo, u"口座種別", false},
-    {Field::取引通貨Combo, u"取引通貨", false},
-    {Field::現在のUSDJYPレートtext, u"現在のUSDJPYレート", true},
-    {Field::現在の取引通貨レートtext, u"現在の取引通貨レート", true},
-    {Field::通貨単位Combo, u"通貨単位", false},
-    {Field::レバレッジtext, u"レバレッジ", true},
-    {Field::購入比率text, u"購入比率", true},
-    {Field::運用オーダー数text, u"運用オーダー数", true},
-    {Field::強制ロスカット証拠金維持率text, u"強制ロスカット証拠金維持率", true},
-    {Field::オーダーの適正ロットtext, u"1オーダーの適正ロット", false},
-    {Field::ポジション必要証拠金text, u"ポジション必要証拠金", false},
-    {Field::オーダー時の有効証拠金text, u"余剰証拠金", false},
-    {Field::PIPSあたりの損益額text, u"1PIPSあたりの損益額", false},
-    {Field::許容含み損text, u"許容含み損", false},
-    {Field::ロスカットまでの余力PIPStext, u"ロスカットまでの余力PIPS", false},
-    {Field::ロスカット到達レート買text, u"ロスカット到達レート（買）", false},
-    {Field::ロスカット到達レート売text, u"ロスカット到達レート（売）", false},
-};
-
 // Also the edit part of a combo box, which has the focus on the box's behalf.
 TEST_F(Win32Window, AScreenReaderNamesEveryFieldByTheCaptionBesideIt) {
   CoInitialize(nullptr);
-  for (const FieldAsMet& shown : kFields) {
+  for (const qelmar_test::FieldAsMet& shown : qelmar_test::kFieldsAsMet) {
     EXPECT_EQ(accessibleName(hwnd(shown.field)), shown.caption)
         << "row " << form::rowIndex(shown.field);
     EXPECT_EQ(accessibleName(keyWindow(shown.field)), shown.caption)
@@ -76,7 +49,7 @@ TEST_F(Win32Window, AScreenReaderNamesEveryFieldByTheCaptionBesideIt) {
 }
 
 TEST_F(Win32Window, TheInputMethodIsOffOnlyInTheSevenNumericInputs) {
-  for (const FieldAsMet& shown : kFields) {
+  for (const qelmar_test::FieldAsMet& shown : qelmar_test::kFieldsAsMet) {
     HWND keys = keyWindow(shown.field);
     HIMC context = ImmGetContext(keys);
     if (context != nullptr) ImmReleaseContext(keys, context);

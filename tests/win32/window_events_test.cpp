@@ -2,6 +2,8 @@
 // every control.
 #include "tests/win32/window_fixture.h"
 
+#include "tests/support/window_as_met.h"
+
 namespace {
 
 using form::Field;
@@ -31,17 +33,6 @@ TEST_F(Win32Window, APickedItemIsSelectedSoTypingReplacesItAndRunsNoHandler) {
 }
 
 
-// The window's stops in the order Tab walks them: the inputs, 計算, the results.
-const form::Control kTabStops[] = {
-    Field::口座残高text, Field::口座種別Combo, Field::取引通貨Combo,
-    Field::現在のUSDJYPレートtext, Field::現在の取引通貨レートtext, Field::通貨単位Combo,
-    Field::レバレッジtext, Field::購入比率text, Field::運用オーダー数text,
-    Field::強制ロスカット証拠金維持率text, form::Element::計算, Field::オーダーの適正ロットtext,
-    Field::ポジション必要証拠金text, Field::オーダー時の有効証拠金text,
-    Field::PIPSあたりの損益額text, Field::許容含み損text, Field::ロスカットまでの余力PIPStext,
-    Field::ロスカット到達レート買text, Field::ロスカット到達レート売text,
-};
-
 // Tab, or Shift+Tab, as typed where the focus is.
 void pressTab(bool withShift) {
   BYTE keys[256]{};
@@ -58,14 +49,14 @@ void pressTab(bool withShift) {
 
 // Pressed where the keys go, a combo box's edit part included, and wrapping at both ends.
 TEST_F(Win32Window, TabAndShiftTabMoveFromEveryStopToTheNextOne) {
-  const std::size_t count = std::size(kTabStops);
+  const std::size_t count = std::size(qelmar_test::kTabStops);
   for (std::size_t i = 0; i < count; ++i) {
     for (const bool backwards : {false, true}) {
-      const form::Control to = kTabStops[(i + (backwards ? count - 1 : 1)) % count];
-      SetFocus(keyWindow(kTabStops[i]));
+      const form::Control to = qelmar_test::kTabStops[(i + (backwards ? count - 1 : 1)) % count];
+      SetFocus(keyWindow(qelmar_test::kTabStops[i]));
       pressTab(backwards);
       EXPECT_EQ(GetFocus(), keyWindow(to))
-          << (backwards ? "Shift+Tab" : "Tab") << " from row " << form::rowIndex(kTabStops[i]);
+          << (backwards ? "Shift+Tab" : "Tab") << " from row " << form::rowIndex(qelmar_test::kTabStops[i]);
     }
   }
 }
