@@ -6,14 +6,11 @@ namespace {
 
 // Two lines must fit the message line's 25 pixels at 96 dpi.
 TEST(LinePitch, LinesStackedByTheirInkOrTheFacesSpacingWhereTighter) {
-  const struct {
+  struct Row {
     const char* name;
-    int inkAbove;
-    int inkBelow;
-    int faceLineSpacing;
-    int lineToLine;
-    int twoLinesHigh;
-  } cases[] = {
+    int inkAbove, inkBelow, faceLineSpacing, lineToLine, twoLinesHigh;
+  };
+  const Row cases[] = {
       {"a face spacing its lines 1.5 em apart: a pixel between the inks", 9, 3, 15, 13, 25},
       {"a face tighter than the ink", 9, 3, 12, 12, 24},
       {"the ink exactly as tall as the face's spacing", 8, 3, 12, 12, 23},

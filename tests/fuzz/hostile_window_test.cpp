@@ -27,16 +27,6 @@ Field fieldOf(int id) { return static_cast<Field>(id); }
 
 }  // namespace
 
-HostileWindowTest::HostileWindowTest() = default;
-HostileWindowTest::~HostileWindowTest() = default;
-
-void HostileWindowTest::init() {
-  form_ = qt::QelmarForm::open();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void HostileWindowTest::cleanup() { form_.reset(); }
-
 // Each row pastes into one input, the other inputs chosen and valid, or into every input
 // straight after start-up: 32,767 characters, and texts a keyboard cannot produce.
 void HostileWindowTest::paste_data() {

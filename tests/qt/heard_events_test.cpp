@@ -35,16 +35,6 @@ bool isTextEvent(const Heard& event) {
 
 }  // namespace
 
-HeardEventsTest::HeardEventsTest() = default;
-HeardEventsTest::~HeardEventsTest() = default;
-
-void HeardEventsTest::init() {
-  form_ = qt::QelmarForm::open();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void HeardEventsTest::cleanup() { form_.reset(); }
-
 // Qt tells a screen reader that a label's text changed (a name change, over AT-SPI) only
 // while the label has no accessible name of its own; then the message is its name. Orca
 // ignores a label's name change away from the focus, but speaks a notification that shows.

@@ -52,16 +52,6 @@ QString nameOf(QObject* object) {
 
 }  // namespace
 
-WindowAccessTest::WindowAccessTest() = default;
-WindowAccessTest::~WindowAccessTest() = default;
-
-void WindowAccessTest::init() {
-  form_ = qt::QelmarForm::open();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void WindowAccessTest::cleanup() { form_.reset(); }
-
 // Flat and opaque beside the field, as a screen reader names it, also a combo box whose text
 // changes with every pick, and the box's text part; and the field's text is read whole.
 void WindowAccessTest::eachFieldIsNamedByTheCaptionBesideIt() {

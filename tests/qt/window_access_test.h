@@ -1,29 +1,13 @@
 #pragma once
 
-#include <QObject>
-
-#include <memory>
-
-namespace qt {
-class QelmarForm;
-}
+#include "tests/qt/window_fixture.h"
 
 // What a user of assistive technology, of an input method or of a mouse wheel meets.
-class WindowAccessTest : public QObject {
+class WindowAccessTest : public QtWindowTest {
   Q_OBJECT
 
- public:
-  WindowAccessTest();
-  ~WindowAccessTest() override;
-
  private slots:
-  void init();
-  void cleanup();
-
   void eachFieldIsNamedByTheCaptionBesideIt();
   void inputMethodOffOnlyInTheSevenNumericInputs();
   void wheelChangesOnlyAFocusedCombo();
-
- private:
-  std::unique_ptr<qt::QelmarForm> form_;
 };

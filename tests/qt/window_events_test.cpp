@@ -33,16 +33,6 @@ void chooseInEveryCombo(qt::QelmarForm& form) {
 
 }  // namespace
 
-WindowEventsTest::WindowEventsTest() = default;
-WindowEventsTest::~WindowEventsTest() = default;
-
-void WindowEventsTest::init() {
-  form_ = qt::QelmarForm::open();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void WindowEventsTest::cleanup() { form_.reset(); }
-
 void WindowEventsTest::formLoadFillsTheListsAndKeepsThePrompts() {
   const struct {
     Field combo;

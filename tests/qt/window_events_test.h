@@ -1,26 +1,13 @@
 #pragma once
 
-#include <QObject>
-
-#include <memory>
-
-namespace qt {
-class QelmarForm;
-}
+#include "tests/qt/window_fixture.h"
 
 // The events that drive the window: which user actions run a handler, and which do not;
 // the keys and where Tab takes the focus.
-class WindowEventsTest : public QObject {
+class WindowEventsTest : public QtWindowTest {
   Q_OBJECT
 
- public:
-  WindowEventsTest();
-  ~WindowEventsTest() override;
-
  private slots:
-  void init();
-  void cleanup();
-
   void formLoadFillsTheListsAndKeepsThePrompts();
   void changeEventOncePerChangingKeystroke_data();
   void changeEventOncePerChangingKeystroke();
@@ -32,7 +19,4 @@ class WindowEventsTest : public QObject {
   void keysOnTheFocusedButton_data();
   void keysOnTheFocusedButton();
   void tabAndShiftTabWalkTheStopsFromTheFirstAndWrap();
-
- private:
-  std::unique_ptr<qt::QelmarForm> form_;
 };

@@ -67,16 +67,6 @@ bool fits(const QLineEdit* box) {
 
 }  // namespace
 
-WindowLayoutTest::WindowLayoutTest() = default;
-WindowLayoutTest::~WindowLayoutTest() = default;
-
-void WindowLayoutTest::init() {
-  form_ = qt::QelmarForm::open();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void WindowLayoutTest::cleanup() { form_.reset(); }
-
 void WindowLayoutTest::elementGeometry_data() {
   QTest::addColumn<QRect>("pixels");
   const auto row = [](const QString& name, int x, int y, int width, int height) {

@@ -1,25 +1,12 @@
 #pragma once
 
-#include <QObject>
-
-#include <memory>
-
-namespace qt {
-class QelmarForm;
-}
+#include "tests/qt/window_fixture.h"
 
 // What the user sees: places, captions, pictures, fonts that fit.
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public QtWindowTest {
   Q_OBJECT
 
- public:
-  WindowLayoutTest();
-  ~WindowLayoutTest() override;
-
  private slots:
-  void init();
-  void cleanup();
-
   void elementGeometry_data();
   void elementGeometry();
   void window();
@@ -30,7 +17,4 @@ class WindowLayoutTest : public QObject {
   void everyMessageFitsTheMessageLine();
   void fontHasJapaneseGlyphs();
   void decorationNeverTakesFocus();
-
- private:
-  std::unique_ptr<qt::QelmarForm> form_;
 };
