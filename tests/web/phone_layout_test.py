@@ -21,6 +21,13 @@ for (const element of document.querySelectorAll(
 return sizes;
 """
 
+# What a numeric box asks of a phone's keyboard.
+_ASKED = """
+const box = document.getElementById(arguments[0]);
+return ['inputmode', 'autocomplete', 'autocorrect', 'autocapitalize', 'spellcheck']
+  .map((name) => box.getAttribute(name));
+"""
+
 
 class PhoneLayout(PageCase):
     width, height, phone = 390, 844, True
@@ -61,6 +68,10 @@ class PhoneLayout(PageCase):
                 self.assertGreaterEqual(font, 16, name)
                 if tapped:
                     self.assertGreaterEqual(min(width, height), 44, name)
+
+    def test_the_numeric_boxes_ask_for_a_decimal_keypad_and_complete_nothing(self):
+        for name in [name for name in INPUTS if name not in COMBOS]:
+            self.assertEqual(self.js(_ASKED, name), ["decimal", "off", "off", "off", "false"], name)
 
     def test_after_a_press_the_message_and_the_first_result_are_in_view(self):
         presses = [
