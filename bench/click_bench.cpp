@@ -4,12 +4,12 @@
 #include <utility>
 #include <vector>
 
-#include "calc/calculate_click.h"
+#include "calc/window_events.h"
 #include "support/memory_fields.h"
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using qelmar_test::MemoryFields;
 using qelmar_test::Edits;
 
@@ -22,7 +22,7 @@ MemoryFields settled(const Edits& edits) {
 }
 
 bool sameTexts(const MemoryFields& a, const MemoryFields& b) {
-  for (const Field field : calc::allFields()) {
+  for (const Field field : form::allFields()) {
     if (a.text(field) != b.text(field)) return false;
   }
   return true;
@@ -53,7 +53,7 @@ const Edits kUnreadable{{Field::口座種別Combo, u"円"}, {Field::取引通貨
 // The longest paste a line edit takes, in all ten inputs.
 const Edits kLongPastes = [] {
   Edits edits;
-  for (std::size_t i = 0; i < 10; ++i) edits.emplace_back(calc::allFields()[i], std::u16string(32767, u'9'));
+  for (std::size_t i = 0; i < 10; ++i) edits.emplace_back(form::allFields()[i], std::u16string(32767, u'9'));
   return edits;
 }();
 

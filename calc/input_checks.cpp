@@ -3,7 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "form/window_table.h"
+
 namespace calc {
+
+using form::Field;
+using form::resultFields;
+using form::startText;
+
 namespace {
 
 enum class Test {
@@ -57,11 +64,11 @@ bool myNumeric(std::u16string_view inString) {
   });
 }
 
-void clearResults(Fields& fields) {
+void clearResults(FieldTexts& fields) {
   for (Field result : resultFields()) fields.setText(result, u"");
 }
 
-bool runInputChecks(Fields& fields, Statements& run) {
+bool runInputChecks(FieldTexts& fields, Statements& run) {
   constexpr Statement kChecks = Statement::CheckSequence;
   bool anyFailed = false;
   for (const CheckRow& row : kCheckTable) {

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "calc/statements.h"
 
 namespace calc {
@@ -12,15 +12,15 @@ namespace calc {
 bool myNumeric(std::u16string_view inString);
 
 // Empties the eight result fields, in result order; Label1 and the inputs are left alone.
-void clearResults(Fields& fields);
+void clearResults(FieldTexts& fields);
 
 // Runs every row of the check table in order; each failing row puts its message on Label1
 // and empties the results. Returns whether any row failed.
-bool runInputChecks(Fields& fields, Statements& run);
+bool runInputChecks(FieldTexts& fields, Statements& run);
 
 // The message that asks for an input field: a text box's "…を半角数字で入力してください",
 // a combo box's "…を選択してください".
-std::u16string_view askFor(Field input);
+std::u16string_view askFor(form::Field input);
 
 // The message for results that could not be computed from the inputs as given.
 inline constexpr std::u16string_view kCannotComputeMessage = u"入力された数値では計算できません";

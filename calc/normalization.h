@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 
 namespace calc {
 
@@ -8,10 +8,8 @@ namespace calc {
 // fields rewritten before it keep their new texts, and the caller decides what follows.
 
 // Re-formats the balance, the USD/JPY rate, the two percentages and the trade rate.
-void normalizeInputs(Fields& fields);
+void normalizeInputs(FieldTexts& fields);
 // Moves the trade rate to the scale of the pair kind and formats it.
-void rescaleTradeRate(Fields& fields);
-// The handler of a user edit of 取引通貨Combo's text.
-void 取引通貨Combo_Change(Fields& fields);
+void rescaleTradeRate(FieldTexts& fields);
 
 }  // namespace calc

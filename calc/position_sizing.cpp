@@ -6,18 +6,23 @@
 #include <stdexcept>
 #include <string>
 
+#include "calc/amount_pattern.h"
+#include "form/window_table.h"
 #include "numeric/currency.h"
-#include "numeric/dbl.h"
+#include "numeric/checked_double.h"
 #include "numeric/format.h"
 #include "numeric/text_conversion.h"
 #include "numeric/text_ops.h"
 
 namespace calc {
 
+using form::Field;
+using form::kDollarStraight;
+using form::kYenAccount;
 using numeric::Currency;
 using numeric::cur;
 using numeric::dbl;
-using numeric::Dbl;
+using numeric::CheckedDouble;
 using numeric::Pattern;
 
 namespace {
@@ -73,7 +78,7 @@ static_assert([] {
   for (std::size_t i = 1; i < kOutputs.size(); ++i) {
     if (kOutputs[i - 1].statement >= kOutputs[i].statement) return false;
   }
-  const auto first = static_cast<std::size_t>(Field::オーダーの適正ロットtext);
+  const std::size_t first = form::index(Field::オーダーの適正ロットtext);
   for (std::size_t i = 0; i < 8; ++i) {
     if (kOutputs[i].field != static_cast<Field>(first + i)) return false;
   }
@@ -100,7 +105,7 @@ std::u16string_view suffixText(Suffix suffix, const Inputs& in) {
   return {};
 }
 
-Inputs readInputs(const Fields& fields, Statements& run) {
+Inputs readInputs(const FieldTexts& fields, Statements& run) {
   Inputs in;
   auto text = [&](Statement statement, Field field, std::u16string& value) {
     run(statement, [&] { value = fields.text(field); });
@@ -133,7 +138,7 @@ Inputs readInputs(const Fields& fields, Statements& run) {
 // the end of its statement and read back from there by the next.
 class PositionSizing {
  public:
-  PositionSizing(Fields& fields, Statements& run)
+  PositionSizing(FieldTexts& fields, Statements& run)
       : fields_(fields),
         run_(run),
         in_(readInputs(fields, run)),
@@ -147,7 +152,7 @@ class PositionSizing {
 
  private:
   // The unit text is read anew at each of its uses.
-  Dbl unit() const { return numeric::toDouble(in_.unitText); }
+  CheckedDouble unit() const { return numeric::toDouble(in_.unitText); }
 
   // Writing a result is a statement of its own, formatting included.
   template <Statement kShow>
@@ -159,7 +164,7 @@ class PositionSizing {
     });
   }
 
-  Fields& fields_;
+  FieldTexts& fields_;
   Statements& run_;
   const Inputs in_;
   const bool yen_;
@@ -272,7 +277,7 @@ void PositionSizing::showLossCutRates() {
 
 }  // namespace
 
-void showPositionSize(Fields& fields, Statements& run) {
+void showPositionSize(FieldTexts& fields, Statements& run) {
   PositionSizing sizing(fields, run);
   sizing.showLot();
   sizing.showMargin();

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "calc/fields.h"
+#include "form/field.h"
 #include "calc/statement_list.h"
 #include "numeric/numeric_error.h"
 
@@ -28,12 +28,12 @@ class Statements {
 
   // Reads an input; a type mismatch there marks the field as unreadable.
   template <class Body>
-  void read(Statement statement, Field field, Body&& body) {
+  void read(Statement statement, form::Field field, Body&& body) {
     try {
       std::forward<Body>(body)();
     } catch (const std::exception& error) {
       recordFailure(statement);
-      if (kindOf(error) == numeric::ErrorKind::TypeMismatch) unreadable_.set(index(field));
+      if (kindOf(error) == numeric::ErrorKind::TypeMismatch) unreadable_.set(form::index(field));
     }
   }
 
@@ -55,7 +55,7 @@ class Statements {
 
   // Whether any statement from `first` to `last`, both included, failed.
   bool anyFailedIn(Statement first, Statement last) const;
-  bool unreadable(Field field) const { return unreadable_.test(index(field)); }
+  bool unreadable(form::Field field) const { return unreadable_.test(form::index(field)); }
 
  private:
   template <class Test>
@@ -68,7 +68,6 @@ class Statements {
     }
   }
 
-  static std::size_t index(Field field) { return static_cast<std::size_t>(field); }
   static std::size_t index(Statement statement) { return static_cast<std::size_t>(statement); }
   // The kind of a numeric error; nothing for any other failure (a field that could not be
   // read or written, a procedure that failed for another reason).
@@ -76,7 +75,7 @@ class Statements {
   void recordFailure(Statement statement) { failed_.set(index(statement)); }
 
   std::bitset<kStatementCount + 1> failed_;  // by statement number; 0 is no statement
-  std::bitset<kFieldCount> unreadable_;
+  std::bitset<form::kFieldCount> unreadable_;
 };
 
 }  // namespace calc

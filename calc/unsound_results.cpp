@@ -5,9 +5,16 @@
 #include <string>
 
 #include "calc/input_checks.h"
+#include "form/window_table.h"
 #include "numeric/text_conversion.h"
 
 namespace calc {
+
+using form::Field;
+using form::allFields;
+using form::comboItems;
+using form::isInput;
+
 namespace {
 
 // The rule closes the check sequence.
@@ -18,7 +25,7 @@ bool isItem(Field combo, const std::u16string& text) {
   return std::find(items.begin(), items.end(), text) != items.end();
 }
 
-bool faulty(Field input, const Fields& fields, const Statements& run) {
+bool faulty(Field input, const FieldTexts& fields, const Statements& run) {
   switch (input) {
     case Field::口座種別Combo:
     case Field::取引通貨Combo: return !isItem(input, fields.text(input));
@@ -29,7 +36,7 @@ bool faulty(Field input, const Fields& fields, const Statements& run) {
   }
 }
 
-std::optional<std::u16string_view> firstFault(const Fields& fields, const Statements& run) {
+std::optional<std::u16string_view> firstFault(const FieldTexts& fields, const Statements& run) {
   for (Field field : allFields()) {
     if (isInput(field) && faulty(field, fields, run)) return askFor(field);
   }
@@ -39,7 +46,7 @@ std::optional<std::u16string_view> firstFault(const Fields& fields, const Statem
 
 }  // namespace
 
-void withholdUnsoundResults(Fields& fields, Statements& run) {
+void withholdUnsoundResults(FieldTexts& fields, Statements& run) {
   std::optional<std::u16string_view> message;
   run(kRule, [&] { message = firstFault(fields, run); });
   if (!message) return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "calc/statements.h"
 
 namespace calc {
@@ -9,6 +9,6 @@ namespace calc {
 // by a statement that failed must not stay on display: the first such fault in window
 // order (or else kCannotComputeMessage) goes on Label1 and the results are
 // emptied. Runs only when no check row failed in the same click.
-void withholdUnsoundResults(Fields& fields, Statements& run);
+void withholdUnsoundResults(FieldTexts& fields, Statements& run);
 
 }  // namespace calc

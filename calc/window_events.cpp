@@ -2,14 +2,16 @@
 
 #include <string>
 
-#include "calc/calculate_click.h"
+#include "calc/click_statements.h"
 #include "calc/gathered_writes.h"
 #include "calc/normalization.h"
 #include "numeric/numeric_error.h"
 
 namespace calc {
 
-void finishFormLoad(Fields& window) {
+using form::Field;
+
+void Form_Load(FieldTexts& window) {
   try {
     normalizeInputs(window);
   } catch (const numeric::NumericError&) {
@@ -17,19 +19,19 @@ void finishFormLoad(Fields& window) {
   }
 }
 
-bool calculateClicked(Fields& window) {
+ClickOutcome 計算_Click(FieldTexts& window) {
   const std::u16string lastMessage = window.text(Field::Label1);
   GatheredWrites click(window);
-  計算_Click(click);
+  runClickStatements(click);
   click.apply();
   const std::u16string message = window.text(Field::Label1);
-  return !message.empty() && message == lastMessage;
+  return {.messageRepeated = !message.empty() && message == lastMessage};
 }
 
-void tradeKindTyped(Fields& window) {
+void 取引通貨Combo_Change(FieldTexts& window) {
   GatheredWrites change(window);
   try {
-    取引通貨Combo_Change(change);
+    rescaleTradeRate(change);
   } catch (const numeric::NumericError&) {
     // The handler stops where it failed; what it wrote before still reaches the window.
   }

@@ -1,24 +1,30 @@
 #pragma once
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 
 namespace calc {
 
-// What a window runs for its three events, the same for every toolkit. A click's and a
-// typed pair kind's writes reach the window once, at the end (GatheredWrites), so that a
-// screen reader hears only their outcome.
+// The handlers of the window's three events, the same for every toolkit: each window's
+// handler of the same name calls its own here. A click's and a typed pair kind's writes
+// reach the window once, at the end (GatheredWrites), so that a screen reader hears only
+// their outcome. None of them throws a numeric error.
 
-// Form_Load's last step, after the lists are filled: the inputs normalised. The first
-// numeric error ends it; the fields keep what it had written.
-void finishFormLoad(Fields& window);
+// Form_Load's work once the window has filled the combo boxes' lists: the inputs
+// normalised. The first numeric error ends it; the fields keep what it had written.
+void Form_Load(FieldTexts& window);
 
-// 計算 pressed. Returns whether the click left the very message the line held before:
-// the line's text then does not change, and the window must tell a screen reader again
-// that the fault stands.
-bool calculateClicked(Fields& window);
+// What a click leaves to the window itself.
+struct ClickOutcome {
+  // The click left the very message the line held before: the line's text does not change,
+  // and the window must tell a screen reader again that the fault stands.
+  bool messageRepeated = false;
+};
 
-// The user changed 取引通貨Combo's text. The first numeric error ends the handler; the
-// fields keep what it had written.
-void tradeKindTyped(Fields& window);
+// 計算 pressed: the click's statements (click_statements.h).
+ClickOutcome 計算_Click(FieldTexts& window);
+
+// The user changed 取引通貨Combo's text: the trade rate rescaled to the pair kind
+// (rescaleTradeRate). The first numeric error ends it; the fields keep what it had written.
+void 取引通貨Combo_Change(FieldTexts& window);
 
 }  // namespace calc

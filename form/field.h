@@ -29,7 +29,10 @@ enum class Field {
   Label1,
 };
 
-inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(Field::Label1) + 1;
+// A field's place in window order, from 0: where arrays of kFieldCount keep its entry.
+constexpr std::size_t index(Field field) { return static_cast<std::size_t>(field); }
+
+inline constexpr std::size_t kFieldCount = index(Field::Label1) + 1;
 
 // The ten inputs: the fields above the first result.
 constexpr bool isInput(Field field) { return field < Field::オーダーの適正ロットtext; }

@@ -62,7 +62,7 @@ inline constexpr std::u16string_view kUnits10000 = u"10000";
 
 // The whole window, in the order its controls are made: the banner, the input column, the
 // divider, the result column, the message line and the button. Each field's row comes in
-// the order of Field.
+// the order of Field. Where two boxes overlap, the later row's lies over the earlier's.
 inline constexpr std::size_t kRowCount = kFieldCount + 3;
 std::span<const Row> windowRows();
 

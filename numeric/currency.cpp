@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "numeric/decimal.h"
 #include "numeric/int128.h"
 #include "numeric/numeric_error.h"
 #include "numeric/rounding.h"
@@ -54,9 +53,5 @@ Currency operator*(Currency a, std::int16_t factor) {
 Currency fromLong(std::int32_t value) {
   return Currency::fromScaled(std::int64_t{value} * Currency::kScale);
 }
-
-// Read from the exact decimal so that large values, whose integer does not fit a
-// Double, still get one correctly rounded result; every Currency lies in the Double range.
-double toDouble(Currency value) { return *detail::nearestDouble(detail::exactDecimal(value)); }
 
 }  // namespace numeric

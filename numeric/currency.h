@@ -47,8 +47,4 @@ Currency operator*(Currency a, std::int16_t factor);
 // A 32-bit integer as Currency: exact, never fails.  fromLong(-7) = -7.0000.
 Currency fromLong(std::int32_t value);
 
-// The Double nearest to the exact value (the stored integer / 10^4, one rounding even
-// above 2^53); never fails.  1.2345 gives the Double 1.2345; 0.1000 gives 0.1.
-double toDouble(Currency value);
-
 }  // namespace numeric

@@ -135,18 +135,18 @@ void QelmarForm::Form_Load() {
   for (const form::Row& row : form::windowRows()) {
     if (!row.items.empty()) appendItems(control<QComboBox>(row.control), row.items);
   }
-  calc::finishFormLoad(*this);
+  calc::Form_Load(*this);
 }
 
 void QelmarForm::計算_Click() {
-  if (calc::calculateClicked(*this)) {
+  if (calc::計算_Click(*this).messageRepeated) {
     // The same message again changes no text, so Qt tells no one.
     QAccessibleEvent again(control(Field::Label1), QAccessible::NameChanged);
     QAccessible::updateAccessibility(&again);
   }
 }
 
-void QelmarForm::取引通貨Combo_Change() { calc::tradeKindTyped(*this); }
+void QelmarForm::取引通貨Combo_Change() { calc::取引通貨Combo_Change(*this); }
 
 std::u16string QelmarForm::text(Field field) const {
   QWidget* widget = control(field);

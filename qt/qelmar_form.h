@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "form/window_table.h"
 
 #include <QWidget>
@@ -12,10 +12,10 @@ namespace qt {
 
 // The calculator window on Qt, made from the window table. The texts of its fields are
 // the program's whole state; the handlers in calc/ read and write them through
-// calc::Fields.
+// calc::FieldTexts.
 // No Q_OBJECT: moc cannot read the Japanese enumerators of form/field.h, and the form
 // declares no signals or slots of its own.
-class QelmarForm final : public QWidget, public calc::Fields {
+class QelmarForm final : public QWidget, public calc::FieldTexts {
  public:
   explicit QelmarForm(QWidget* parent = nullptr);
 

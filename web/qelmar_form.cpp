@@ -73,7 +73,7 @@ void QelmarForm::Form_Load() {
       comboBoxes_[form::rowIndex(row.control)]->appendItem(item);
     }
   }
-  calc::finishFormLoad(*this);
+  calc::Form_Load(*this);
 }
 
 void QelmarForm::handleEvent(val event) {
@@ -86,12 +86,12 @@ void QelmarForm::handleEvent(val event) {
 
 // On a phone the message and the first result may lie below the button.
 void QelmarForm::計算_Click() {
-  if (calc::calculateClicked(*this)) messageLine_->announceAgain();
+  if (calc::計算_Click(*this).messageRepeated) messageLine_->announceAgain();
   scrollIntoView(Field::Label1);
   scrollIntoView(form::resultFields().front());
 }
 
-void QelmarForm::取引通貨Combo_Change() { calc::tradeKindTyped(*this); }
+void QelmarForm::取引通貨Combo_Change() { calc::取引通貨Combo_Change(*this); }
 
 val QelmarForm::focusable(form::Control control) const {
   const std::size_t row = form::rowIndex(control);

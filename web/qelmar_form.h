@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "form/window_table.h"
 #include "web/combo_box.h"
 #include "web/event_listener.h"
@@ -17,8 +17,8 @@ namespace web {
 
 // The calculator window as a web page, made from the window table. The texts of its fields
 // are the program's whole state; the handlers in calc/ read and write them through
-// calc::Fields, over the page's elements.
-class QelmarForm final : public calc::Fields, private EventListener {
+// calc::FieldTexts, over the page's elements.
+class QelmarForm final : public calc::FieldTexts, private EventListener {
  public:
   // The window as the page opens it, inside `container`: built, Form_Load run, the focus in
   // the first field.

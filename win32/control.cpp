@@ -32,11 +32,12 @@ void Control::place(const form::Rect& box, int /*dotsPerInch*/) {
 HWND makeChild(HWND parent, const wchar_t* windowClass, DWORD style, DWORD extendedStyle, int id,
                std::u16string_view text) {
   const std::wstring caption = wide(text);
-  // Made at the end of the z-order: each control comes after the one made before it.
-  HWND child =
-      CreateWindowExW(extendedStyle, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
-                      0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                      GetModuleHandleW(nullptr), nullptr);
+  // Made at the bottom of the z-order, under every control made before it, and clipped by
+  // the controls over it: what shows where two overlap never depends on which painted last.
+  HWND child = CreateWindowExW(extendedStyle, windowClass, caption.c_str(),
+                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
   if (child == nullptr) throw std::runtime_error("cannot make a control of the window");
   return child;
 }

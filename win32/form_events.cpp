@@ -73,10 +73,12 @@ void QelmarForm::activate(bool active) {
 void QelmarForm::計算_Click() {
   // The same message again changes no text; a user who presses again must still hear that
   // the fault stands.
-  if (calc::calculateClicked(*this)) control<MessageLine>(form::Field::Label1).announceAgain();
+  if (calc::計算_Click(*this).messageRepeated) {
+    control<MessageLine>(form::Field::Label1).announceAgain();
+  }
 }
 
-void QelmarForm::取引通貨Combo_Change() { calc::tradeKindTyped(*this); }
+void QelmarForm::取引通貨Combo_Change() { calc::取引通貨Combo_Change(*this); }
 
 void QelmarForm::tabFrom(form::Control from, bool backwards) {
   focus(form::nextTabStop(from, backwards));

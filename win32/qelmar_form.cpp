@@ -5,6 +5,7 @@
 #include "win32/caption_name.h"
 #include "win32/combo_box.h"
 #include "win32/control_ids.h"
+#include "win32/covered_parts.h"
 #include "win32/make_control.h"
 #include "win32/resource_ids.h"
 #include "win32/simple_controls.h"
@@ -66,7 +67,8 @@ QelmarForm::~QelmarForm() {
   }
 }
 
-// Each caption label just before the field it names, in z-order as in the table's order.
+// Each caption label just before the field it names, in z-order as in the table's order,
+// where a screen reader looks for it.
 void QelmarForm::makeControls() {
   for (std::size_t i = 0; i < form::kRowCount; ++i) {
     const form::Row& row = form::windowRows()[i];
@@ -95,6 +97,7 @@ void QelmarForm::layOut(int dotsPerInch) {
     }
     controls_[i]->setFont(font_.get());
     controls_[i]->place(form::pixels(row.box, dotsPerInch), dotsPerInch);
+    leaveOutCoveredParts(controls_[i]->hwnd(), i, dotsPerInch);
   }
 }
 
@@ -112,7 +115,7 @@ void QelmarForm::Form_Load() {
     auto& combo = control<ComboBox>(row.control);
     for (std::u16string_view item : row.items) combo.addItem(item);
   }
-  calc::finishFormLoad(*this);
+  calc::Form_Load(*this);
 }
 
 Control& QelmarForm::control(form::Control control) const {

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "form/window_table.h"
 #include "win32/control.h"
 #include "win32/keys.h"
@@ -15,8 +15,8 @@ namespace win32 {
 
 // The calculator window on Win32, made from the window table. The texts of its fields are
 // the program's whole state; the handlers in calc/ read and write them through
-// calc::Fields.
-class QelmarForm final : public calc::Fields, private KeyTarget {
+// calc::FieldTexts.
+class QelmarForm final : public calc::FieldTexts, private KeyTarget {
  public:
   // Built hidden, every control showing its start text.
   QelmarForm();

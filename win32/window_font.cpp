@@ -3,29 +3,13 @@
 #include "calc/input_checks.h"
 #include "form/window_table.h"
 #include "win32/line_breaks.h"
+#include "win32/window_face.h"
 
 #include <algorithm>
-#include <array>
 #include <functional>
 
 namespace win32 {
 namespace {
-
-int CALLBACK noteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-bool systemHas(const wchar_t* face) {
-  LOGFONTW wanted{};
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
-  bool found = false;
-  HDC dc = GetDC(nullptr);
-  EnumFontFamiliesExW(dc, &wanted, noteFound, reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, dc);
-  return found;
-}
 
 // Measures in a screen-compatible DC with `font` selected.
 bool measured(HFONT font, const std::function<bool(HDC)>& test) {
@@ -37,6 +21,8 @@ bool measured(HFONT font, const std::function<bool(HDC)>& test) {
   return result;
 }
 
+}  // namespace
+
 Font fontOf(const std::wstring& face, int pixels) {
   LOGFONTW font{};
   font.lfHeight = -pixels;  // the em, as a pixel size
@@ -44,19 +30,6 @@ Font fontOf(const std::wstring& face, int pixels) {
   font.lfQuality = DEFAULT_QUALITY;
   lstrcpynW(font.lfFaceName, face.c_str(), LF_FACESIZE);
   return Font(CreateFontIndirectW(&font));
-}
-
-}  // namespace
-
-std::wstring windowFace() {
-  constexpr std::array kFaces{L"Meiryo UI", L"Yu Gothic UI", L"MS UI Gothic"};
-  for (const wchar_t* face : kFaces) {
-    if (systemHas(face)) return face;
-  }
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  return metrics.lfMessageFont.lfFaceName;
 }
 
 bool captionsFit(HFONT font, int dotsPerInch) {

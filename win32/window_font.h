@@ -13,12 +13,10 @@ struct FontDeleter {
 };
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// The Japanese face the window asks for: the first of the Windows user-interface faces
-// that the system has (under wine, its font replacements map them), else the face of
-// the system's message font.
-std::wstring windowFace();
+// The font `face` at `pixels` to the em, as the window makes it: with Japanese characters.
+Font fontOf(const std::wstring& face, int pixels);
 
-// The one font of the window on a screen of `dotsPerInch`: the window face at the largest
+// The one font of the window on a screen of `dotsPerInch`: the window face (windowFace) at the largest
 // size from 10 pixels at 96 dpi (scaled with the density) down to 8 at which every caption
 // fits its label's width and every message the message line's box (the smallest if none).
 Font makeWindowFont(int dotsPerInch);

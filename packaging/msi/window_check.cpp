@@ -5,6 +5,8 @@
 //   TITLE  the window's exact title
 //   IMAGE  the Windows path of the program that must own it
 // Exits 0 when all of that happened; otherwise says what did not, and exits 1.
+#include "top_windows.h"
+
 #include <windows.h>
 
 #include <fcntl.h>
@@ -15,53 +17,6 @@
 #include <string>
 
 namespace {
-
-std::string utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                      nullptr, nullptr);
-  return out;
-}
-
-struct Search {
-  const wchar_t* title;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK visit(HWND window, LPARAM parameter) {
-  auto& search = *reinterpret_cast<Search*>(parameter);
-  wchar_t text[256];
-  // A window the user cannot see is not one the program opened for them.
-  if (IsWindowVisible(window) && GetWindowTextW(window, text, 256) > 0 &&
-      lstrcmpW(text, search.title) == 0) {
-    search.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND findWindow(const wchar_t* title) {
-  Search search{title};
-  EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-BOOL CALLBACK collectTitle(HWND window, LPARAM parameter) {
-  wchar_t text[256];
-  if (IsWindowVisible(window) && GetWindowTextW(window, text, 256) > 0)
-    *reinterpret_cast<std::string*>(parameter) += " '" + utf8(text) + "'";
-  return TRUE;
-}
-
-// What shows instead, such as an error box.
-std::string visibleTitles() {
-  std::string titles;
-  EnumWindows(collectTitle, reinterpret_cast<LPARAM>(&titles));
-  return titles.empty() ? " none" : titles;
-}
 
 std::wstring imageOf(HANDLE process) {
   wchar_t path[MAX_PATH];
@@ -115,9 +70,7 @@ int wmain(int argc, wchar_t** argv) {
   name += utf8(title);
   name += '\'';
 
-  // A first start under wine on a busy machine takes seconds.
-  HWND window = nullptr;
-  for (int waited = 0; !(window = findWindow(title)) && waited < 30000; waited += 100) Sleep(100);
+  HWND window = awaitVisibleWindow(title);
   if (!window) {
     return fail("no visible top-level window titled " + name + " within 30 s; visible:" +
                 visibleTitles());

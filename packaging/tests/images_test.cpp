@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -192,8 +193,10 @@ TEST(BannerPicture, HasA32LevelGreyGlobalPaletteAndNoTransparency) {
   EXPECT_FALSE(gif.transparentColour);
 }
 
-TEST(WindowIcon, PngsAreSquareEightBitGreyPalettes) {
-  for (const auto& [name, size] : {std::pair{"qelmar.png", 32u}, std::pair{"qelmar-128.png", 128u}}) {
+// The desktop's icon theme picks among these by size.
+TEST(WindowIcon, PngsAreSquareEightBitGreyPalettesAtEveryThemeSize) {
+  for (const unsigned size : {16u, 22u, 24u, 32u, 48u, 64u, 128u, 256u}) {
+    const std::string name = "qelmar-" + std::to_string(size) + ".png";
     SCOPED_TRACE(name);
     const Png png = parsePng(readImage(name));
     EXPECT_EQ(png.width, size);
@@ -217,35 +220,55 @@ TEST(WindowIcon, GifIsOneGreyFrameOf32By32) {
   EXPECT_FALSE(gif.transparentColour);
 }
 
-TEST(WindowIcon, WindowsIconHoldsA32By32With256Colours) {
+// Windows takes the title bar's icon at 16 px, Explorer's and the taskbar's at 24 to 48
+// and its large views' at 256, and scales the nearest size when one is missing.
+TEST(WindowIcon, WindowsIconHoldsEachSizeWindowsAsksForOnce) {
   const Bytes ico = readImage("qelmar.ico");
   const Reader r(ico);
   EXPECT_EQ(r.le16(0), 0u);
   ASSERT_EQ(r.le16(2), 1u) << "type 1: icon";
-  const unsigned count = r.le16(4);
-  ASSERT_GE(count, 1u);
-  bool found = false;
-  for (unsigned i = 0; i < count; ++i) {
+  std::map<unsigned, std::size_t> entries;  // size -> its directory entry
+  for (unsigned i = 0; i < r.le16(4); ++i) {
     const std::size_t entry = 6 + 16 * i;
-    if (r.u8(entry) != 32 || r.u8(entry + 1) != 32) continue;
-    found = true;
+    const unsigned width = r.u8(entry) ? r.u8(entry) : 256;  // 0 stands for 256
+    const unsigned height = r.u8(entry + 1) ? r.u8(entry + 1) : 256;
+    EXPECT_EQ(width, height) << "entry " << i;
+    EXPECT_TRUE(entries.emplace(width, entry).second) << "a second " << width << " px entry";
+  }
+  std::vector<unsigned> sizes;
+  for (const auto& [size, entry] : entries) sizes.push_back(size);
+  EXPECT_EQ(sizes, (std::vector<unsigned>{16, 24, 32, 48, 256}));
+
+  for (const auto& [size, entry] : entries) {
+    SCOPED_TRACE(std::to_string(size) + " px");
+    const std::size_t data = r.le32(entry + 12);
+    if (size == 256) {
+      // A PNG, in the 32-bit RGBA that the entry announces.
+      EXPECT_EQ(r.le16(entry + 6), 32u) << "bits per pixel";
+      const std::size_t end = data + r.le32(entry + 8);
+      ASSERT_LE(end, ico.size());
+      const Png png = parsePng(Bytes(ico.begin() + data, ico.begin() + end));
+      EXPECT_EQ(png.width, 256u);
+      EXPECT_EQ(png.height, 256u);
+      EXPECT_EQ(png.colourType, 6u) << "RGBA";
+      EXPECT_EQ(png.bitDepth, 8u);
+      continue;
+    }
     EXPECT_EQ(r.u8(entry + 2), 0u) << "colour count 0 means 256";
     EXPECT_EQ(r.le16(entry + 6), 8u) << "8 bits per pixel";
     // The picture itself: a BMP info header, then the BGRx palette.
-    const std::size_t bmp = r.le32(entry + 12);
-    ASSERT_EQ(r.le32(bmp), 40u) << "BITMAPINFOHEADER (not an embedded PNG)";
-    EXPECT_EQ(r.le32(bmp + 4), 32u);
-    EXPECT_EQ(r.le32(bmp + 8), 64u) << "height counts the colour and the mask rows";
-    EXPECT_EQ(r.le16(bmp + 14), 8u);
-    const std::uint32_t used = r.le32(bmp + 32);
-    const std::uint32_t entries = used ? used : 256;
-    EXPECT_LE(entries, 256u);
-    for (std::uint32_t k = 0; k < entries; ++k) {
-      const std::size_t c = bmp + 40 + 4 * k;
+    ASSERT_EQ(r.le32(data), 40u) << "BITMAPINFOHEADER (not an embedded PNG)";
+    EXPECT_EQ(r.le32(data + 4), size);
+    EXPECT_EQ(r.le32(data + 8), 2 * size) << "height counts the colour and the mask rows";
+    EXPECT_EQ(r.le16(data + 14), 8u);
+    const std::uint32_t used = r.le32(data + 32);
+    const std::uint32_t colours = used ? used : 256;
+    EXPECT_LE(colours, 256u);
+    for (std::uint32_t k = 0; k < colours; ++k) {
+      const std::size_t c = data + 40 + 4 * k;
       EXPECT_TRUE(grey({r.u8(c), r.u8(c + 1), r.u8(c + 2)})) << "palette entry " << k;
     }
   }
-  EXPECT_TRUE(found) << "no 32x32 entry";
 }
 
 }  // namespace

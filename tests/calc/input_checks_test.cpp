@@ -7,12 +7,13 @@
 #include <utility>
 #include <vector>
 
-#include "calc/calculate_click.h"
+#include "calc/click_statements.h"
+#include "calc/window_events.h"
 #include "support/memory_fields.h"
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using qelmar_test::MemoryFields;
 using qelmar_test::Edits;
 
@@ -30,8 +31,8 @@ MemoryFields clickWith(const Edits& edits) {
   return fields;
 }
 
-bool resultsEmpty(const calc::Fields& fields) {
-  for (Field result : calc::resultFields()) {
+bool resultsEmpty(const calc::FieldTexts& fields) {
+  for (Field result : form::resultFields()) {
     if (!fields.text(result).empty()) return false;
   }
   return true;
@@ -125,7 +126,7 @@ TEST(InputChecks, CharacterTestPassesTextsThatAreNoUsualNumber) {
 }
 
 // A window that cannot store one field's text.
-class UnwritableField final : public calc::Fields {
+class UnwritableField final : public calc::FieldTexts {
  public:
   UnwritableField(MemoryFields& inner, Field unwritable) : inner_(inner), unwritable_(unwritable) {}
   std::u16string text(Field field) const override { return inner_.text(field); }
@@ -140,12 +141,12 @@ class UnwritableField final : public calc::Fields {
 };
 
 // A window whose inputs cannot be read, which keeps every message put on Label1.
-class MessageRecorder final : public calc::Fields {
+class MessageRecorder final : public calc::FieldTexts {
  public:
   MessageRecorder(MemoryFields& inner, std::vector<std::u16string>& messages)
       : inner_(inner), messages_(messages) {}
   std::u16string text(Field field) const override {
-    if (calc::isInput(field)) throw std::runtime_error("cannot read");
+    if (form::isInput(field)) throw std::runtime_error("cannot read");
     return inner_.text(field);
   }
   void setText(Field field, std::u16string text) override {
@@ -164,7 +165,7 @@ TEST(InputChecks, RowsWhoseFieldCannotBeReadFailInTheirOrder) {
   MemoryFields fields = soundInputs();
   std::vector<std::u16string> shown;
   MessageRecorder window(fields, shown);
-  calc::計算_Click(window);
+  calc::runClickStatements(window);
   std::vector<std::u16string> expected;
   for (const auto& row : kRowsInOrder) expected.push_back(row.second);
   EXPECT_EQ(shown, expected);
@@ -175,7 +176,7 @@ TEST(InputChecks, AFailureInsideClearResultsAbandonsOnlyTheRestOfIt) {
   MemoryFields fields = soundInputs();
   fields.setText(Field::口座残高text, u"abc");
   UnwritableField window(fields, Field::オーダー時の有効証拠金text);
-  calc::計算_Click(window);
+  calc::runClickStatements(window);
   EXPECT_EQ(fields.text(Field::Label1), u"口座残高に半角数字以外が入力されています");
   EXPECT_EQ(fields.text(Field::オーダーの適正ロットtext), u"");
   EXPECT_EQ(fields.text(Field::ポジション必要証拠金text), u"");
@@ -190,7 +191,7 @@ TEST(InputChecks, AMessageThatCannotBeShownStillEmptiesTheResults) {
   MemoryFields fields = soundInputs();
   fields.setText(Field::口座残高text, u"abc");
   UnwritableField window(fields, Field::Label1);
-  calc::計算_Click(window);
+  calc::runClickStatements(window);
   EXPECT_TRUE(resultsEmpty(fields));
 }
 

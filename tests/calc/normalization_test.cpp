@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "calc/window_events.h"
 #include "numeric/numeric_error.h"
 #include "support/memory_fields.h"
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using qelmar_test::MemoryFields;
 
 TEST(NormalizeInputs, StartTextsBecomeTheTextsAfterStartUp) {
@@ -127,8 +128,10 @@ TEST(RescaleTradeRate, FailsWithoutTouchingAnyField) {
     MemoryFields fields;
     fields.setText(Field::現在の取引通貨レートtext, rate);
     const MemoryFields before = fields;
-    EXPECT_THROW(calc::取引通貨Combo_Change(fields), numeric::NumericError);
-    for (Field field : calc::allFields()) EXPECT_EQ(fields.text(field), before.text(field));
+    EXPECT_THROW(calc::rescaleTradeRate(fields), numeric::NumericError);
+    // The handler stops there too, and raises nothing.
+    calc::取引通貨Combo_Change(fields);
+    for (Field field : form::allFields()) EXPECT_EQ(fields.text(field), before.text(field));
   }
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-using calc::Field;
+using form::Field;
 using calc::Statements;
 using S = calc::Statement;
 using numeric::ErrorKind;

@@ -9,13 +9,13 @@
 #include <QStringList>
 #include <QTest>
 
-#include "calc/fields.h"
+#include "form/window_table.h"
 #include "qt/qelmar_form.h"
 #include "qt/qt_text.h"
 #include "properties.h"
 
 using namespace Qt::StringLiterals;
-using calc::Field;
+using form::Field;
 
 namespace {
 
@@ -46,7 +46,7 @@ void HostileWindowTest::paste_data() {
   QTest::addColumn<QStringList>("messages");
   const auto row = [](const char* what, int field, const QString& paste, const QStringList& messages) {
     const QString where =
-        field == kEveryInput ? u"every input"_s : qt::qtText(calc::fieldName(fieldOf(field)));
+        field == kEveryInput ? u"every input"_s : qt::qtText(form::fieldName(fieldOf(field)));
     QTest::newRow((where + u' ' + QString::fromLatin1(what)).toUtf8().constData())
         << field << paste << messages;
   };

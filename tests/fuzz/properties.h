@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 
 namespace qelmar_fuzz {
 
@@ -17,7 +17,7 @@ std::string checkNumberText(std::u16string_view text);
 // What is wrong with the window after a click: not one of the two states (eight results
 // and no message, or a known message and no results), or a result of the wrong shape.
 // Empty when nothing is.
-std::string clickStateFault(const calc::Fields& fields);
+std::string clickStateFault(const calc::FieldTexts& fields);
 
 // The window after start-up, the fuzz input (UTF-16, see fuzz_input.h) split at U+000A
 // typed into the ten inputs and then the eight results (a paste reaches them too), and

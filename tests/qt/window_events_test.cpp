@@ -1,6 +1,6 @@
 #include "tests/qt/window_events_test.h"
 
-#include "calc/fields.h"
+#include "form/window_table.h"
 #include "qt/qelmar_form.h"
 #include "qt/qt_text.h"
 #include "tools/drive/driver.h"
@@ -78,10 +78,10 @@ void withoutOffscreenLimits(QtMsgType type, const QMessageLogContext& context,
 QJsonObject randomAction(QRandomGenerator& random) {
   static const QList<std::pair<QString, QStringList>> lists = [] {
     QList<std::pair<QString, QStringList>> combos;
-    for (const calc::Field field : calc::allFields()) {
+    for (const form::Field field : form::allFields()) {
       QStringList items;
-      for (const std::u16string_view item : calc::comboItems(field)) items << qt::qtText(item);
-      if (!items.isEmpty()) combos.append({qt::qtText(calc::fieldName(field)), items});
+      for (const std::u16string_view item : form::comboItems(field)) items << qt::qtText(item);
+      if (!items.isEmpty()) combos.append({qt::qtText(form::fieldName(field)), items});
     }
     return combos;
   }();
@@ -212,7 +212,7 @@ void WindowEventsTest::pickingAnItemRaisesNoChangeEvent() {
 
 void WindowEventsTest::settingTheTextInCodeRaisesNoChangeEvent() {
   form_->control<QLineEdit>(form::Field::現在の取引通貨レートtext)->setText(QString::fromUtf16(kCountingRate));
-  form_->setText(calc::Field::取引通貨Combo, u"クロス円");
+  form_->setText(form::Field::取引通貨Combo, u"クロス円");
   QCOMPARE(form_->control<QComboBox>(form::Field::取引通貨Combo)->currentText(), u"クロス円"_s);
   QCOMPARE(rate(*form_), kRateAfterRuns[0]);
 }
@@ -230,9 +230,9 @@ void WindowEventsTest::comboTextIsNeverCompletedNorInserted() {
 void WindowEventsTest::enterAndEscapeNeverPressTheButton_data() {
   QTest::addColumn<QString>("field");
   QTest::addColumn<int>("key");
-  for (calc::Field field : calc::allFields()) {
-    if (field == calc::Field::Label1) continue;
-    const QString name = qt::qtText(calc::fieldName(field));
+  for (form::Field field : form::allFields()) {
+    if (field == form::Field::Label1) continue;
+    const QString name = qt::qtText(form::fieldName(field));
     for (const auto& [keyName, key] : {std::pair{"Enter", Qt::Key_Return},
                                        std::pair{"keypad Enter", Qt::Key_Enter},
                                        std::pair{"Escape", Qt::Key_Escape}}) {
@@ -245,9 +245,9 @@ void WindowEventsTest::enterAndEscapeNeverPressTheButton() {
   QFETCH(QString, field);
   QFETCH(int, key);
   // Every combo shows a choice, so a press of the button would show results.
-  form_->setText(calc::Field::口座種別Combo, u"ドル");
-  form_->setText(calc::Field::取引通貨Combo, u"クロス円");
-  form_->setText(calc::Field::通貨単位Combo, u"10000");
+  form_->setText(form::Field::口座種別Combo, u"ドル");
+  form_->setText(form::Field::取引通貨Combo, u"クロス円");
+  form_->setText(form::Field::通貨単位Combo, u"10000");
   QSignalSpy pressed(form_->control<QPushButton>(form::Element::計算), &QPushButton::pressed);
   auto* widget = form_->findChild<QWidget*>(field, Qt::FindDirectChildrenOnly);
   widget->setFocus();
@@ -268,9 +268,9 @@ void WindowEventsTest::keysOnTheFocusedButton_data() {
 void WindowEventsTest::keysOnTheFocusedButton() {
   QFETCH(int, key);
   QFETCH(bool, presses);
-  form_->setText(calc::Field::口座種別Combo, u"ドル");
-  form_->setText(calc::Field::取引通貨Combo, u"クロス円");
-  form_->setText(calc::Field::通貨単位Combo, u"10000");
+  form_->setText(form::Field::口座種別Combo, u"ドル");
+  form_->setText(form::Field::取引通貨Combo, u"クロス円");
+  form_->setText(form::Field::通貨単位Combo, u"10000");
   // Tabbed to from the last input, as a keyboard user reaches it.
   form_->control<QLineEdit>(form::Field::強制ロスカット証拠金維持率text)->setFocus();
   QTest::keyClick(form_->control<QLineEdit>(form::Field::強制ロスカット証拠金維持率text), Qt::Key_Tab);
@@ -322,7 +322,7 @@ void WindowEventsTest::screenReadersHearOfANewMessage() {
 // A click tells a screen reader its message once, even the same message as the last click's,
 // and a field's text only when the click changed it, once, with the text it leaves.
 void WindowEventsTest::aClickIsHeardOnceForWhatItLeaves() {
-  using calc::Field;
+  using form::Field;
   struct Step {
     const char* name;
     QList<std::pair<Field, std::u16string>> edits;

@@ -5,29 +5,29 @@
 #include <utility>
 #include <vector>
 
-#include "calc/fields.h"
+#include "calc/field_texts.h"
 #include "calc/normalization.h"
+#include "form/window_table.h"
 
 namespace qelmar_test {
 
 // The window's texts without the window: every field starts with its start text.
-class MemoryFields final : public calc::Fields {
+class MemoryFields final : public calc::FieldTexts {
  public:
   MemoryFields() {
-    for (calc::Field field : calc::allFields()) texts_[index(field)] = calc::startText(field);
+    for (form::Field field : form::allFields()) texts_[form::index(field)] = form::startText(field);
   }
-  std::u16string text(calc::Field field) const override { return texts_[index(field)]; }
-  void setText(calc::Field field, std::u16string text) override {
-    texts_[index(field)] = std::move(text);
+  std::u16string text(form::Field field) const override { return texts_[form::index(field)]; }
+  void setText(form::Field field, std::u16string text) override {
+    texts_[form::index(field)] = std::move(text);
   }
 
  private:
-  static std::size_t index(calc::Field field) { return static_cast<std::size_t>(field); }
-  std::array<std::u16string, calc::kFieldCount> texts_;
+  std::array<std::u16string, form::kFieldCount> texts_;
 };
 
 // What a trader types or picks, field by field, in order.
-using Edits = std::vector<std::pair<calc::Field, std::u16string>>;
+using Edits = std::vector<std::pair<form::Field, std::u16string>>;
 
 // The fields as start-up leaves them (the start texts normalised), then the edits.
 inline MemoryFields startedWith(const Edits& edits) {

@@ -7,8 +7,15 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <vector>
+
+namespace form {
+void PrintTo(const Rect& box, std::ostream* out) {
+  *out << box.width << "x" << box.height << " at (" << box.left << ", " << box.top << ")";
+}
+}  // namespace form
 
 namespace {
 
@@ -81,6 +88,35 @@ void expectEveryTextFits(win32::QelmarForm& window) {
 TEST_F(Win32Window, EveryCaptionAndEveryMessageShowsWholeInItsBox) {
   expectEveryTextFits(window());
   EXPECT_EQ(clientBox(hwnd(Field::Label1)), (form::Rect{0, 0, 153, 25}));
+}
+
+// In the face's own glyphs, not in those of a face the system links to it: a caption label
+// draws no character that its face lacks. Run again without wine's font replacements, as in
+// a fresh prefix, where the system has none of Windows' Japanese user-interface faces.
+TEST_F(Win32Window, ItsFontHasAGlyphForEveryCharacterTheWindowShows) {
+  std::u16string shown = u"0123456789-";  // the results' figures
+  for (const form::Row& row : form::windowRows()) {
+    shown += row.text;
+    for (std::u16string_view item : row.items) shown += item;
+    if (row.caption) shown += row.caption->caption;
+  }
+  for (std::u16string_view message : calc::everyMessage()) shown += message;
+  HWND field = hwnd(Field::口座残高text);
+  std::vector<WORD> glyphs(shown.size());
+  std::wstring face(LF_FACESIZE, L'\0');
+  EXPECT_TRUE(inFontOf(field, [&](HDC dc) {
+    const int length = GetTextFaceW(dc, LF_FACESIZE, face.data());  // with its null
+    face.resize(static_cast<std::size_t>(std::max(length - 1, 0)));
+    return GetGlyphIndicesW(dc, reinterpret_cast<const wchar_t*>(shown.data()),
+                            static_cast<int>(shown.size()), glyphs.data(),
+                            GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR;
+  }));
+  std::u16string missing;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    if (glyphs[i] == 0xFFFF && missing.find(shown[i]) == std::u16string::npos) missing += shown[i];
+  }
+  EXPECT_EQ(missing.size(), 0u) << "the face " << std::string(face.begin(), face.end())
+                                << " lacks " << missing.size() << " of them";
 }
 
 TEST_F(Win32Window, NoControlSetsAFontOfItsOwn) {
@@ -158,6 +194,30 @@ TEST_F(Win32Window, ItOpensAtItsPlaceWhollyInsideTheWorkArea) {
   RECT inside{};
   IntersectRect(&inside, &frame, &monitor.rcWork);
   EXPECT_TRUE(EqualRect(&inside, &frame));
+}
+
+// Each control's box on its window, the closed combo boxes' included.
+form::Rect boxOnWindow(HWND control) {
+  RECT box{};
+  GetWindowRect(control, &box);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&box), 2);
+  return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+TEST_F(Win32Window, EveryBoxIsWhereTheTablePutsItAtEveryDensity) {
+  for (int dotsPerInch : {96, 144, 192}) {
+    if (dotsPerInch != 96) moveToDensity(window().hwnd(), dotsPerInch);
+    for (const form::Row& row : form::windowRows()) {
+      HWND control = hwnd(row.control);
+      EXPECT_EQ(boxOnWindow(control), form::pixels(row.box, dotsPerInch))
+          << dotsPerInch << " dpi, row " << form::rowIndex(row.control);
+      if (row.caption) {
+        EXPECT_EQ(boxOnWindow(GetWindow(control, GW_HWNDPREV)),
+                  form::pixels(row.caption->box, dotsPerInch))
+            << dotsPerInch << " dpi, caption of row " << form::rowIndex(row.control);
+      }
+    }
+  }
 }
 
 // As a monitor of 150 % would: every box, the banner and the font scaled.

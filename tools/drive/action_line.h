@@ -8,6 +8,10 @@
 namespace drive {
 
 // One action line: a JSON object (RFC 8259) whose members the driver reads as texts.
+// Read by hand, not with a JSON library: a typed text may hold a lone UTF-16 surrogate
+// ("\ud800"), which reaches the window as it stands, and a library that decodes strings to
+// UTF-8 refuses the line (Debian's nlohmann-json 3.11 does; it also refuses a number past
+// the Double range and skips a byte-order mark, both of which this reader treats otherwise).
 class ActionLine {
  public:
   // Nothing when the line is not exactly one JSON object. A member named twice keeps its

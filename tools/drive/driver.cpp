@@ -45,9 +45,10 @@ constexpr std::array<KeyName, 4> kKeys{{
     {u"Escape", Key::Escape},
 }};
 
-// Written by hand so that the keys keep the window's order, and only what JSON must
-// escape is escaped: a reader of a scenario's output sees the texts as the window shows
-// them.
+// Written by hand so that only what JSON must escape is escaped, every control character
+// as \u00XX: a reader of a scenario's output sees the texts as the window shows them, and
+// the lines stay byte for byte what they were. nlohmann-json's writer spells \b \f \n \r \t
+// short, so an error line that echoes one of them would change.
 std::string jsonString(std::u16string_view text) {
   std::u16string escaped;
   for (char16_t c : text) {

@@ -87,7 +87,7 @@ void BrowserWindow::settle() {
 }
 
 std::u16string BrowserWindow::text(form::Field field) const {
-  return texts_[static_cast<std::size_t>(field)];
+  return texts_[form::index(field)];
 }
 
 std::optional<form::Control> BrowserWindow::focus() const { return focus_; }

@@ -3,6 +3,7 @@
 //   qelmar-drive.exe [--program PATH\qelmar.exe]
 
 #include "tools/drive/driver.h"
+#include "tools/drive/win32/remote_program.h"
 #include "tools/drive/win32/win32_window.h"
 
 #include <fcntl.h>
@@ -14,29 +15,13 @@
 #include <iostream>
 #include <string>
 
-namespace {
-
-// The qelmar.exe in this program's own folder.
-std::wstring programBesideThis() {
-  std::wstring path(MAX_PATH, L'\0');
-  DWORD length = 0;
-  while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-         path.size()) {
-    path.resize(path.size() * 2);
-  }
-  path.resize(length);
-  return path.substr(0, path.find_last_of(L"\\/") + 1) + L"qelmar.exe";
-}
-
-}  // namespace
-
 int wmain(int argc, wchar_t* argv[]) {
   // Lines are UTF-8 bytes: no CR added, no stop at byte 0x1A.
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   // Mouse points in the controls' own pixels, whatever the density.
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-  std::wstring program = programBesideThis();
+  std::wstring program = drive::besideThisProgram(L"qelmar.exe");
   if (argc == 3 && std::wstring(argv[1]) == L"--program") {
     program = argv[2];
   } else if (argc != 1) {

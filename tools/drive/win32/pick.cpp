@@ -10,17 +10,6 @@ namespace {
 
 std::string quoted(std::u16string_view text) { return '"' + toUtf8(text) + '"'; }
 
-// The middle of the item's row in the open list: the list's rows are all as tall as the
-// first, and pointer-carrying messages such as LB_GETITEMRECT may not cross processes.
-POINT itemCentre(HWND list, std::size_t index) {
-  const auto height = SendMessageW(list, LB_GETITEMHEIGHT, index, 0);
-  const auto top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
-  RECT client{};
-  GetClientRect(list, &client);
-  const auto row = static_cast<LONG>(index) - static_cast<LONG>(top);
-  return {client.right / 2, static_cast<LONG>(row * height + height / 2)};
-}
-
 }  // namespace
 
 // Clicked into, as a click on the box focuses it, its list opened, then its item clicked.

@@ -3,6 +3,7 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include "tools/drive/win32/screen_copy.h"
 #include "win32/gdiplus_started.h"
 
 #include <optional>
@@ -26,37 +27,21 @@ std::optional<CLSID> pngEncoder() {
   return std::nullopt;
 }
 
-// A copy of the screen's pixels under `window`'s client area.
-HBITMAP copyOfClientArea(HWND window) {
-  RECT client{};
-  GetClientRect(window, &client);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  HDC screen = GetDC(nullptr);
-  HDC copy = CreateCompatibleDC(screen);
-  HBITMAP pixels = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  HGDIOBJ before = SelectObject(copy, pixels);
-  BitBlt(copy, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
-  SelectObject(copy, before);
-  DeleteDC(copy);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 }  // namespace
 
 bool grabClientArea(HWND window, const std::wstring& path) {
   const std::optional<CLSID> encoder = win32::gdiplusStarted() ? pngEncoder() : std::nullopt;
   if (!encoder) return false;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  HBITMAP pixels = copyOfClientArea(window);
+  ScreenPixels pixels = screenAtRest(window);
   Gdiplus::GpBitmap* bitmap = nullptr;
   bool written = false;
-  if (gdiplus::GdipCreateBitmapFromHBITMAP(pixels, nullptr, &bitmap) == Gdiplus::Ok) {
+  if (gdiplus::GdipCreateBitmapFromScan0(pixels.width, pixels.height, pixels.width * 4,
+                                         PixelFormat32bppRGB,
+                                         reinterpret_cast<BYTE*>(pixels.rows.data()),
+                                         &bitmap) == Gdiplus::Ok) {
     written = gdiplus::GdipSaveImageToFile(bitmap, path.c_str(), &*encoder, nullptr) == Gdiplus::Ok;
     gdiplus::GdipDisposeImage(bitmap);
   }
-  DeleteObject(pixels);
   return written;
 }
 

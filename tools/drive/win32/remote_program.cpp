@@ -55,4 +55,15 @@ RemoteProgram::~RemoteProgram() {
   CloseHandle(process_.hProcess);
 }
 
+std::wstring besideThisProgram(std::wstring_view file) {
+  std::wstring path(MAX_PATH, L'\0');
+  DWORD length = 0;
+  while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+         path.size()) {
+    path.resize(path.size() * 2);
+  }
+  path.resize(length);
+  return path.substr(0, path.find_last_of(L"\\/") + 1) + std::wstring(file);
+}
+
 }  // namespace drive

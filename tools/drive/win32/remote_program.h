@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace drive {
 
@@ -23,5 +24,8 @@ class RemoteProgram {
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
+
+// The path of `file` in this program's own folder.
+std::wstring besideThisProgram(std::wstring_view file);
 
 }  // namespace drive

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "numeric/dbl.h"
+#include "numeric/checked_double.h"
 #include "test_support.h"
 
 namespace numeric {
@@ -13,28 +13,46 @@ namespace {
 TEST(CheckedDouble, ZeroDivisorRaisesDivisionByZero) {
   const double dividends[] = {1.0, 0.0, -1.0, 1e-300};
   for (const double dividend : dividends) {
-    expectError(ErrorKind::DivisionByZero, [&] { return Dbl(dividend) / Dbl(0.0); },
+    expectError(ErrorKind::DivisionByZero,
+                [&] { return CheckedDouble(dividend) / CheckedDouble(0.0); },
                 std::to_string(dividend) + " / 0");
-    expectError(ErrorKind::DivisionByZero, [&] { return Dbl(dividend) / Dbl(-0.0); },
+    expectError(ErrorKind::DivisionByZero,
+                [&] { return CheckedDouble(dividend) / CheckedDouble(-0.0); },
                 std::to_string(dividend) + " / -0");
   }
 }
 
 TEST(CheckedDouble, NonFiniteResultRaisesOverflow) {
-  const Dbl big = 1e308;
-  expectError(ErrorKind::Overflow, [&] { return big * Dbl(10.0); }, "1e308 * 10");
-  expectError(ErrorKind::Overflow, [&] { return Dbl(-1e308) * Dbl(10.0); }, "-1e308 * 10");
+  const CheckedDouble big = 1e308;
+  expectError(ErrorKind::Overflow, [&] { return big * CheckedDouble(10.0); }, "1e308 * 10");
+  expectError(ErrorKind::Overflow, [&] { return CheckedDouble(-1e308) * CheckedDouble(10.0); },
+              "-1e308 * 10");
   expectError(ErrorKind::Overflow, [&] { return big + big; }, "1e308 + 1e308");
-  expectError(ErrorKind::Overflow, [&] { return Dbl(-1e308) - big; }, "-1e308 - 1e308");
-  expectError(ErrorKind::Overflow, [&] { return big / Dbl(1e-10); }, "1e308 / 1e-10");
+  expectError(ErrorKind::Overflow, [&] { return CheckedDouble(-1e308) - big; }, "-1e308 - 1e308");
+  expectError(ErrorKind::Overflow, [&] { return big / CheckedDouble(1e-10); }, "1e308 / 1e-10");
 }
 
 TEST(CheckedDouble, InexactAndUnderflowingResultsPass) {
-  EXPECT_EQ((Dbl(0.1) + Dbl(0.2)).value(), 0.1 + 0.2);
-  EXPECT_EQ((Dbl(1e-300) * Dbl(1e-300)).value(), 0.0);
-  EXPECT_EQ((Dbl(1e-308) / Dbl(1e10)).value(), 1e-308 / 1e10);
-  EXPECT_EQ((Dbl(1.0) / Dbl(3.0)).value(), 1.0 / 3.0);
+  EXPECT_EQ((CheckedDouble(0.1) + CheckedDouble(0.2)).value(), 0.1 + 0.2);
+  EXPECT_EQ((CheckedDouble(1e-300) * CheckedDouble(1e-300)).value(), 0.0);
+  EXPECT_EQ((CheckedDouble(1e-308) / CheckedDouble(1e10)).value(), 1e-308 / 1e10);
+  EXPECT_EQ((CheckedDouble(1.0) / CheckedDouble(3.0)).value(), 1.0 / 3.0);
   EXPECT_EQ((dbl(Currency::fromScaled(12345)) - dbl(1)).value(), 1.2345 - 1.0);
+}
+
+TEST(CurrencyToDouble, RoundsTheExactValueOnce) {
+  struct Row { std::int64_t scaled; double value; };
+  const Row rows[] = {
+      {12345, 1.2345},
+      {-5000, -0.5},
+      {1000, 0.1},
+      {std::numeric_limits<std::int64_t>::max(), 922337203685477.5807},
+      // Converting the integer to a Double first would round twice and give .5.
+      {-7288359597248365651, -728835959724836.625},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(dbl(Currency::fromScaled(row.scaled)).value(), row.value) << row.scaled;
+  }
 }
 
 TEST(DoubleToCurrency, RoundsTheBinaryProductToAnIntegerTiesToEven) {

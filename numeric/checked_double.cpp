@@ -1,7 +1,8 @@
-#include "numeric/dbl.h"
+#include "numeric/checked_double.h"
 
 #include <cmath>
 
+#include "numeric/decimal.h"
 #include "numeric/numeric_error.h"
 #include "numeric/rounding.h"
 
@@ -9,28 +10,32 @@ namespace numeric {
 namespace {
 
 // Inexact and underflowing results pass; only a non-finite one is an error.
-Dbl finite(double result) {
+CheckedDouble finite(double result) {
   if (!std::isfinite(result)) throw NumericError(ErrorKind::Overflow);
   return result;
 }
 
 }  // namespace
 
-Dbl operator+(Dbl a, Dbl b) { return finite(a.value_ + b.value_); }
-Dbl operator-(Dbl a, Dbl b) { return finite(a.value_ - b.value_); }
-Dbl operator*(Dbl a, Dbl b) { return finite(a.value_ * b.value_); }
+CheckedDouble operator+(CheckedDouble a, CheckedDouble b) { return finite(a.value_ + b.value_); }
+CheckedDouble operator-(CheckedDouble a, CheckedDouble b) { return finite(a.value_ - b.value_); }
+CheckedDouble operator*(CheckedDouble a, CheckedDouble b) { return finite(a.value_ * b.value_); }
 
-Dbl operator/(Dbl a, Dbl b) {
+CheckedDouble operator/(CheckedDouble a, CheckedDouble b) {
   if (b.value_ == 0.0) throw NumericError(ErrorKind::DivisionByZero);
   return finite(a.value_ / b.value_);
 }
 
-Dbl dbl(Currency value) { return toDouble(value); }
-Dbl dbl(std::int32_t value) { return static_cast<double>(value); }
+// Read from the exact decimal so that large values, whose integer does not fit a Double,
+// still get one correctly rounded result; every Currency lies in the Double range.
+CheckedDouble dbl(Currency value) {
+  return *detail::nearestDouble(detail::exactDecimal(value));
+}
+CheckedDouble dbl(std::int32_t value) { return static_cast<double>(value); }
 
 // The product is rounded by IEEE first, then to an integer with ties to even; the
 // second step is spelt out so it does not hang on the FPU's rounding mode.
-Currency cur(Dbl value) {
+Currency cur(CheckedDouble value) {
   const double product = value.value() * static_cast<double>(Currency::kScale);
   if (!std::isfinite(product)) throw NumericError(ErrorKind::Overflow);
   double whole = std::floor(product);
@@ -46,7 +51,7 @@ Currency cur(Dbl value) {
 }
 
 std::partial_ordering compare(double left, Currency right) {
-  return left <=> toDouble(right);
+  return left <=> dbl(right).value();
 }
 
 }  // namespace numeric

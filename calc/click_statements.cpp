@@ -1,4 +1,4 @@
-#include "calc/calculate_click.h"
+#include "calc/click_statements.h"
 
 #include "calc/input_checks.h"
 #include "calc/normalization.h"
@@ -8,7 +8,9 @@
 
 namespace calc {
 
-void 計算_Click(Fields& fields) {
+using form::Field;
+
+void runClickStatements(FieldTexts& fields) {
   Statements run;  // from here on every statement continues past its failure
   run(Statement::NormalizeInputs, [&] { normalizeInputs(fields); });
   run(Statement::ClearMessage, [&] { fields.setText(Field::Label1, u""); });
