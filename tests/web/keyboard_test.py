@@ -22,14 +22,15 @@ CAPTIONS = {
 _KEYS = {"Down": Keys.ARROW_DOWN, "Up": Keys.ARROW_UP, "Enter": Keys.ENTER,
          "Escape": Keys.ESCAPE, "Tab": Keys.TAB}
 
-# The combo box's text, whether its list is open, the item the keys are on, and whether its
-# whole text is selected.
+# The combo box's text, whether its list is open, the item the keys are on, whether its
+# whole text is selected, and its list.
 _COMBO = """
 const text = document.getElementById(arguments[0]);
 const shown = text.getAttribute('aria-activedescendant');
 return [text.value, text.getAttribute('aria-expanded') === 'true',
         shown ? document.getElementById(shown).textContent : null,
-        text.selectionStart === 0 && text.selectionEnd === text.value.length];
+        text.selectionStart === 0 && text.selectionEnd === text.value.length,
+        [...text.parentElement.querySelectorAll('[role=option]')].map((o) => o.textContent)];
 """
 
 
@@ -65,6 +66,7 @@ class Keyboard(PageCase):
             (["Alt+Down", "Enter"], prompt, False, None),
             (["Down", "Tab"], prompt, False, None),
             (["Down", "Ctrl+a", "ド"], "ド", False, None),  # typed text is never completed
+            (["Ctrl+a", "ド", "Enter"], "ド", False, None),  # nor added to the list
         ]
         for keys, text, is_open, item in rows:
             self.setUp()
@@ -72,8 +74,9 @@ class Keyboard(PageCase):
             self.keys(*keys)
             shown = self.js(_COMBO, "口座種別Combo")
             self.assertEqual(shown[:3], [text, is_open, item], keys)
-            if keys[-1] == "Enter" and text != prompt:
+            if keys[-1] == "Enter" and text in ("ドル", "円"):
                 self.assertTrue(shown[3], f"{keys}: a picked item's text is selected")
+            self.assertEqual(shown[4], ["ドル", "円"], keys)
 
     def test_a_pick_in_取引通貨_leaves_the_rate_to_the_next_press(self):
         for pick in [lambda: self.pick("取引通貨Combo", "ドルストレート"),

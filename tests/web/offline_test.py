@@ -28,6 +28,20 @@ def copy_of_site():
 class OfflineReload(PageCase):
     site = copy_of_site()
 
+    def test_a_phone_can_add_it_to_its_home_screen(self):
+        self.browser.execute_async_script(_KEPT)
+        cdp = self.browser.execute_cdp_cmd
+        self.assertEqual(cdp("Page.getInstallabilityErrors", {})["installabilityErrors"], [])
+        manifest = cdp("Page.getAppManifest", {})
+        self.assertEqual(manifest["errors"], [])
+        self.assertEqual(manifest["manifest"]["name"], "Qelmar")
+        self.assertEqual(manifest["manifest"]["display"], "kStandalone")
+        self.assertEqual([icon["sizes"] for icon in manifest["manifest"]["icons"]],
+                         ["192x192", "512x512"])
+        self.assertEqual(self.browser.execute_async_script(
+            "fetch('manifest.webmanifest').then((r) => r.json())"
+            ".then((manifest) => arguments[0](manifest.lang))"), "ja")
+
     def test_after_one_visit_it_opens_and_computes_with_the_network_off(self):
         self.assertEqual(len(self.browser.execute_async_script(_KEPT)), 1)
         self.server.close()
