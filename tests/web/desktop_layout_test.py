@@ -6,7 +6,7 @@ import os
 
 from page_case import COMBOS, INPUTS, RESULTS, PageCase, unittest
 
-# Boxes of the description in pixels at 96 dpi (twips / 15), from the window's corner:
+# The desktop window's boxes in pixels at 96 dpi (twips / 15), from the window's corner:
 # the ends of both columns, the combo boxes' taller boxes, the bottom row, the decoration.
 BOXES = {
     "Image1": (8, 8, 537, 45),

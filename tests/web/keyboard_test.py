@@ -6,7 +6,8 @@ from selenium.webdriver.common.keys import Keys
 
 from page_case import INPUTS, RESULTS, PageCase, element, unittest
 
-# The caption that names each field, as the description spells it.
+# The caption that names each field, as the window shows it (written here, not read from
+# the window table the page is made from).
 CAPTIONS = {
     "口座残高text": "口座残高", "口座種別Combo": "口座種別", "取引通貨Combo": "取引通貨",
     "現在のUSDJYPレートtext": "現在のUSDJPYレート", "現在の取引通貨レートtext": "現在の取引通貨レート",

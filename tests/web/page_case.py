@@ -15,7 +15,7 @@ from window_page import element, open_window, shown  # noqa: E402
 
 SITE = os.path.normpath(os.path.join(BIN, "..", "site"))
 
-# The fields as the description names them, in window order.
+# The fields by name, in window order (written here, not read from the window table).
 INPUTS = ["口座残高text", "口座種別Combo", "取引通貨Combo", "現在のUSDJYPレートtext",
           "現在の取引通貨レートtext", "通貨単位Combo", "レバレッジtext", "購入比率text",
           "運用オーダー数text", "強制ロスカット証拠金維持率text"]
