@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "web/dom_text.h"
+#include "web/native_text.h"
 
 namespace web {
 namespace {

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "web/controls.h"
-#include "web/dom_text.h"
+#include "web/native_text.h"
 
 namespace web {
 

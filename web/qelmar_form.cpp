@@ -7,7 +7,7 @@
 #include "form/tab_order.h"
 #include "web/controls.h"
 #include "web/css_box.h"
-#include "web/dom_text.h"
+#include "web/native_text.h"
 
 namespace web {
 

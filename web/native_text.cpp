@@ -1,4 +1,4 @@
-#include "web/dom_text.h"
+#include "web/native_text.h"
 
 namespace web {
 
