@@ -6,7 +6,7 @@
 #include "calc/window_events.h"
 #include "form/tab_order.h"
 #include "web/controls.h"
-#include "web/css_box.h"
+#include "web/native_geometry.h"
 #include "web/native_text.h"
 
 namespace web {

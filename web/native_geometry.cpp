@@ -1,4 +1,4 @@
-#include "web/css_box.h"
+#include "web/native_geometry.h"
 
 #include <string>
 
