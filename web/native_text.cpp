@@ -7,7 +7,7 @@ emscripten::val jsText(std::u16string_view text) {
   return emscripten::val(std::wstring(text.begin(), text.end()));
 }
 
-std::u16string u16Text(const emscripten::val& text) {
+std::u16string utf16(const emscripten::val& text) {
   std::u16string units;
   for (const wchar_t code : text.as<std::wstring>()) {
     const auto point = static_cast<char32_t>(code);

@@ -11,6 +11,6 @@ namespace web {
 // pass through embind as UTF-32; a lone surrogate in a string the page reads comes out
 // joined with the code unit after it, since embind pairs every surrogate it meets.
 emscripten::val jsText(std::u16string_view text);
-std::u16string u16Text(const emscripten::val& text);
+std::u16string utf16(const emscripten::val& text);
 
 }  // namespace web

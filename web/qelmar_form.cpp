@@ -106,7 +106,7 @@ void QelmarForm::scrollIntoView(form::Control control) const {
 
 std::u16string QelmarForm::text(Field field) const {
   if (form::rowOf(field).kind == form::Kind::MessageLine) return messageLine_->text();
-  return u16Text(focusable(field)["value"]);
+  return utf16(focusable(field)["value"]);
 }
 
 void QelmarForm::setText(Field field, std::u16string text) {
