@@ -33,11 +33,13 @@ class QelmarForm final : public calc::FieldTexts, private EventListener {
  private:
   explicit QelmarForm(const emscripten::val& container);
 
+  // In form_events.cpp: the events, and the order Tab walks.
+  void connectEvents();
+  void handleEvent(emscripten::val event) override;  // 計算's click, 取引通貨Combo's input
   void 計算_Click();
   void 取引通貨Combo_Change();
-  void handleEvent(emscripten::val event) override;  // 計算's click, 取引通貨Combo's input
-
   void appendInReadingOrder(const emscripten::val& container) const;
+
   // The element of a row that takes the focus and holds its text: a combo box's text part.
   emscripten::val focusable(form::Control control) const;
   void scrollIntoView(form::Control control) const;
