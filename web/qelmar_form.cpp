@@ -14,6 +14,7 @@ using emscripten::val;
 using form::Field;
 
 QelmarForm::QelmarForm(const val& container) {
+  placeAt(container, form::windowBox());
   for (const form::Row& row : form::windowRows()) {
     const std::size_t index = elements_.size();
     if (row.kind == form::Kind::ComboBox) {
