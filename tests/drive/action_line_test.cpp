@@ -43,7 +43,9 @@ TEST(ActionLine, ReadsOneJsonObjectAndItsStringMembers) {
   for (const auto& c : cases) {
     const std::optional<ActionLine> action = ActionLine::read(c.line);
     EXPECT_EQ(action.has_value(), c.isObject) << c.line;
-    if (action) EXPECT_EQ(action->text("text"), c.text) << c.line;
+    if (action) {
+      EXPECT_EQ(action->text("text"), c.text) << c.line;
+    }
   }
 }
 
