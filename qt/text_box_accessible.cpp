@@ -2,7 +2,6 @@
 
 #include "qt/line_edit_text.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -43,20 +42,12 @@ void tellUnlessTheFocusMoves(QAccessibleEvent* event) {
   QAccessible::installUpdateHandler(&tellUnlessTheFocusMoves);
 }
 
-class TextBoxAccessible final : public QAccessibleWidget, public LineEditText {
+class TextBoxAccessible final : public LineEditAccessible {
  public:
   explicit TextBoxAccessible(QLineEdit* edit)
-      : QAccessibleWidget(edit, QAccessible::EditableText), LineEditText(edit) {
+      : LineEditAccessible(edit, QAccessible::EditableText, edit) {
     addControllingSignal(QStringLiteral("textChanged(const QString&)"));
     addControllingSignal(QStringLiteral("returnPressed()"));
-  }
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    if (type == QAccessible::EditableTextInterface) {
-      return static_cast<QAccessibleEditableTextInterface*>(this);
-    }
-    return QAccessibleWidget::interface_cast(type);
   }
 
   QString text(QAccessible::Text kind) const override {
@@ -66,15 +57,6 @@ class TextBoxAccessible final : public QAccessibleWidget, public LineEditText {
     return QAccessibleWidget::text(kind);
   }
   using LineEditText::text;
-
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.editable = true;
-    state.readOnly = edit()->isReadOnly();
-    state.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
-    state.selectableText = true;
-    return state;
-  }
 };
 
 QAccessibleInterface* textBoxAccessible(const QString& /*className*/, QObject* object) {
