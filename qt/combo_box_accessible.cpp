@@ -5,7 +5,6 @@
 #include "qt/line_edit_text.h"
 
 #include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -50,11 +49,7 @@ class TextPartAccessible final : public QAccessibleInterface, public LineEditTex
     return state;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    if (type == QAccessible::EditableTextInterface) {
-      return static_cast<QAccessibleEditableTextInterface*>(this);
-    }
-    return nullptr;
+    return textInterfaceCast(type);
   }
 
  private:
@@ -65,22 +60,13 @@ class TextPartAccessible final : public QAccessibleInterface, public LineEditTex
 // focus is) reads what it holds without looking for a child, and over AT-SPI a value must
 // be a number, so Text is the interface that can carry it. Its children are the list and the
 // text part.
-class ComboBoxAccessible final : public QAccessibleWidget, public LineEditText {
+class ComboBoxAccessible final : public LineEditAccessible {
  public:
   explicit ComboBoxAccessible(QComboBox* combo)
-      : QAccessibleWidget(combo, QAccessible::ComboBox),
-        LineEditText(combo->lineEdit()),
+      : LineEditAccessible(combo, QAccessible::ComboBox, combo->lineEdit()),
         textPart_(new TextPartAccessible(combo)),
         textPartId_(QAccessible::registerAccessibleInterface(textPart_)) {
     new ComboTextEvents(combo);
-  }
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    if (type == QAccessible::EditableTextInterface) {
-      return static_cast<QAccessibleEditableTextInterface*>(this);
-    }
-    return QAccessibleWidget::interface_cast(type);
   }
 
   // The name is the widget's accessible name; what the box holds is its value.
@@ -89,13 +75,6 @@ class ComboBoxAccessible final : public QAccessibleWidget, public LineEditText {
     return QAccessibleWidget::text(kind);
   }
   using LineEditText::text;
-
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.editable = true;
-    state.selectableText = true;
-    return state;
-  }
 
   int childCount() const override { return 2; }
 
@@ -141,11 +120,12 @@ class ComboBoxAccessible final : public QAccessibleWidget, public LineEditText {
 // Qt's own line edit inside the box, which Qt names in the events it sends about each step of
 // a change of the text part. It is no part of the tree (the box's child is TextPartAccessible)
 // and has no state at all, which tells a screen reader to leave its events alone; the box
-// tells the outcome.
-class SilentTextPartAccessible final : public QAccessibleWidget, public LineEditText {
+// tells the outcome. It keeps its text: Qt's bridge drops, with a warning, a text event about
+// an object that has no Text.
+class SilentTextPartAccessible final : public LineEditAccessible {
  public:
   explicit SilentTextPartAccessible(QLineEdit* edit)
-      : QAccessibleWidget(edit, QAccessible::EditableText), LineEditText(edit) {}
+      : LineEditAccessible(edit, QAccessible::EditableText, edit) {}
 
   // Over AT-SPI, the empty set of states.
   QAccessible::State state() const override {
@@ -154,14 +134,6 @@ class SilentTextPartAccessible final : public QAccessibleWidget, public LineEdit
     none.invisible = true;
     return none;
   }
-
-  // Qt's bridge drops, with a warning, a text event about an object that has no Text.
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
-  using QAccessibleWidget::text;
-  using LineEditText::text;
 };
 
 QAccessibleInterface* comboBoxAccessible(const QString& /*className*/, QObject* object) {

@@ -120,4 +120,24 @@ void LineEditText::replaceText(int startOffset, int endOffset, const QString& te
   edit_->setText(edit_->text().replace(startOffset, endOffset - startOffset, text));
 }
 
+void* LineEditText::textInterfaceCast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+  if (type == QAccessible::EditableTextInterface) {
+    return static_cast<QAccessibleEditableTextInterface*>(this);
+  }
+  return nullptr;
+}
+
+void* LineEditAccessible::interface_cast(QAccessible::InterfaceType type) {
+  void* text = textInterfaceCast(type);
+  return text != nullptr ? text : QAccessibleWidget::interface_cast(type);
+}
+
+QAccessible::State LineEditAccessible::state() const {
+  QAccessible::State state = QAccessibleWidget::state();
+  state.editable = true;
+  state.selectableText = true;
+  return state;
+}
+
 }  // namespace qt

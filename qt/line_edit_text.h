@@ -2,6 +2,7 @@
 
 #include <QAccessibleEditableTextInterface>
 #include <QAccessibleTextInterface>
+#include <QAccessibleWidget>
 
 class QLineEdit;
 
@@ -46,9 +47,24 @@ class LineEditText : public QAccessibleTextInterface, public QAccessibleEditable
 
  protected:
   QLineEdit* edit() const { return edit_; }
+  // This as the interface of `type`, if it is the text or the editable text; else null.
+  void* textInterfaceCast(QAccessible::InterfaceType type);
 
  private:
   QLineEdit* edit_;
+};
+
+// A widget that offers a line edit's text as its own, editable and selectable, through
+// LineEditText.
+class LineEditAccessible : public QAccessibleWidget, public LineEditText {
+ public:
+  LineEditAccessible(QWidget* widget, QAccessible::Role role, QLineEdit* edit)
+      : QAccessibleWidget(widget, role), LineEditText(edit) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override;
+  QAccessible::State state() const override;
+  using QAccessibleWidget::text;
+  using LineEditText::text;
 };
 
 }  // namespace qt

@@ -4,6 +4,7 @@
 #include "win32/combo_box.h"
 #include "win32/combo_box_accessible.h"
 #include "win32/message_line.h"
+#include "win32/message_line_accessible.h"
 #include "win32/subclass.h"
 #include "win32/text_box.h"
 
@@ -31,6 +32,12 @@ std::unique_ptr<Control> comboBox(HWND form, const form::Row& row, int id, KeyTa
   return combo;
 }
 
+std::unique_ptr<Control> messageLine(HWND form, const form::Row& row, int id) {
+  auto line = std::make_unique<MessageLine>(form, row, id);
+  makeAlert(*line);
+  return line;
+}
+
 // A line in the window-text colour.
 std::unique_ptr<Control> divider(HWND form, const form::Row& row, int id) {
   auto line = std::make_unique<Control>(makeChild(form, L"STATIC", 0, 0, id, row.text));
@@ -51,7 +58,7 @@ std::unique_ptr<Control> makeControl(HWND form, const form::Row& row, int id, Ke
   switch (row.kind) {
     case form::Kind::TextBox: return textBox(form, row, id, keys);
     case form::Kind::ComboBox: return comboBox(form, row, id, keys);
-    case form::Kind::MessageLine: return std::make_unique<MessageLine>(form, row, id);
+    case form::Kind::MessageLine: return messageLine(form, row, id);
     case form::Kind::Picture: return std::make_unique<Banner>(form, row, id);
     case form::Kind::Line: return divider(form, row, id);
     case form::Kind::Button: return button(form, row, id, keys);

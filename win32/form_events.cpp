@@ -6,6 +6,7 @@
 #include "win32/combo_box.h"
 #include "win32/control_ids.h"
 #include "win32/message_line.h"
+#include "win32/message_line_accessible.h"
 #include "win32/text_box.h"
 #include "win32/window_place.h"
 
@@ -79,12 +80,11 @@ void QelmarForm::Form_Load() {
   calc::Form_Load(*this);
 }
 
+// Every press that leaves a message announces it: the same message again changes no text, but
+// a user who presses again must still hear that the fault stands.
 void QelmarForm::計算_Click() {
-  // The same message again changes no text; a user who presses again must still hear that
-  // the fault stands.
-  if (calc::計算_Click(*this).messageRepeated) {
-    control<MessageLine>(form::Field::Label1).announceAgain();
-  }
+  calc::計算_Click(*this);
+  announceMessage(control<MessageLine>(form::Field::Label1));
 }
 
 void QelmarForm::取引通貨Combo_Change() { calc::取引通貨Combo_Change(*this); }

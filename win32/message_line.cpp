@@ -51,8 +51,4 @@ MessageLine::MessageLine(HWND parent, const form::Row& row, int id)
   subclass(hwnd(), repaintNewText);
 }
 
-void MessageLine::announceAgain() {
-  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
-}
-
 }  // namespace win32

@@ -54,45 +54,54 @@ def contains_run(said, run):
     return any(said[i:i + len(run)] == run for i in range(len(said) - len(run) + 1))
 
 
-def tab(to, keys="Tab"):
-    return Step(f"{keys} to {to}", key(keys), [to], among=True)
+def stops(unit):
+    """The stops from 取引通貨 to 計算 in Tab order, each as Orca names it with what it holds
+    (通貨単位 `unit`)."""
+    return [("取引通貨 editable combo box.", "取引通貨を選択."),
+            ("現在のUSDJPYレート text.", "100.000 selected."),
+            ("現在の取引通貨レート text.", "100.000 selected."),
+            ("通貨単位 editable combo box.", unit),
+            ("レバレッジ text.", "100 selected."),
+            ("購入比率 text.", "10% selected."),
+            ("運用オーダー数 text.", "1 selected."),
+            ("強制ロスカット証拠金維持率 text.", "100% selected."),
+            ("計算 push button.", None)]
+
+
+def tabs(to, keys="Tab"):
+    """A move of the focus to each of `to` in turn, each heard once: the stop and what it
+    holds, nothing more."""
+    return [Step(f"{keys} to {stop}", key(keys), [stop] + ([value] if value else []))
+            for stop, value in to]
 
 
 def steps(qelmar):
     opens = Step("the window opens on 口座残高, heard whole",
                  lambda desktop: desktop.start([qelmar], stderr=None),
                  ["口座残高 text.", "10,000.00."], among=True)
-    to_button = [tab(f) for f in ("取引通貨 editable combo box.", "現在のUSDJPYレート text.",
-                                  "現在の取引通貨レート text.", "通貨単位 editable combo box.",
-                                  "レバレッジ text.", "購入比率 text.", "運用オーダー数 text.",
-                                  "強制ロスカット証拠金維持率 text.", "計算 push button.")]
-    back_to_unit = [tab(f, "shift+Tab") for f in (
-        "強制ロスカット証拠金維持率 text.", "運用オーダー数 text.", "購入比率 text.",
-        "レバレッジ text.", "通貨単位 editable combo box.")]
-    back_to_trade = [tab(f, "shift+Tab") for f in (
-        "現在の取引通貨レート text.", "現在のUSDJPYレート text.", "取引通貨 editable combo box.")]
+    unchosen = stops("通貨単位を選択.")
     return [
         opens,
         Step("Tab to 口座種別", key("Tab"), ["口座種別 editable combo box.", "口座種別を選択."]),
         Step("Down picks ドル", key("Down"), ["ドル"]),
         Step("the wheel picks 円", wheel_down_at(ACCOUNT_KIND_BOX), ["円"]),
-        *to_button,
+        *tabs(unchosen),
         Step("a press that fails", key("space"), [MESSAGE]),
         Step("the same press again", key("space"), [MESSAGE]),
-        *back_to_unit,
+        *tabs(reversed(unchosen[3:8]), "shift+Tab"),
         Step("Alt+Down opens the list", key("alt+Down"), ["List with 2 items."], among=True),
         Step("Down in the list", key("Down"), ["10000."], among=True),
         Step("Return picks 10000", key("Return"), ["通貨単位 editable combo box.", "10000."]),
-        *back_to_trade,
+        *tabs(reversed(unchosen[:3]), "shift+Tab"),
         Step("Down picks クロス円", key("Down"), ["クロス円"]),
-        *to_button[1:],
+        *tabs(stops("10000.")[1:]),
         Step("a sound press, which shows no message", key("space"), [],
              until="Dequeued object:property-change:accessible-name [notification | ]"),
-        Step("Tab to the lot, heard whole", key("Tab"),
-             ["1オーダーの適正ロット text.", "0.01 selected."], among=True),
-        Step("Tab to the margin, heard whole", key("Tab"),
-             ["ポジション必要証拠金 text.", "10,000.00円 selected."], among=True),
-        tab("余剰証拠金 text."),
+        *tabs([("1オーダーの適正ロット text.", "0.01 selected."),
+               ("ポジション必要証拠金 text.", "10,000.00円 selected."),
+               ("余剰証拠金 text.", ".00円 selected.")]),
+        Step("Shift+Left gives back the last character", key("shift+Left"), ["円", "unselected"]),
+        Step("Shift+Right takes it again", key("shift+Right"), ["円", "selected"]),
     ]
 
 

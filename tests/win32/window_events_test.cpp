@@ -1,6 +1,10 @@
 // What scenario files cannot see of the events: the selection a pick leaves, Tab pressed in
-// every control.
+// every control, what a screen reader is told of a press.
 #include "tests/win32/window_fixture.h"
+
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/support/window_as_met.h"
 
@@ -59,6 +63,45 @@ TEST_F(Win32Window, TabAndShiftTabMoveFromEveryStopToTheNextOne) {
           << (backwards ? "Shift+Tab" : "Tab") << " from row " << form::rowIndex(qelmar_test::kTabStops[i]);
     }
   }
+}
+
+// The alerts raised by the message line (a hook's procedure takes nothing of the caller's).
+HWND alerting = nullptr;
+int alertsHeard = 0;
+
+void CALLBACK hearAlert(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND hwnd, LONG object,
+                        LONG child, DWORD /*thread*/, DWORD /*time*/) {
+  if (hwnd == alerting && object == OBJID_CLIENT && child == CHILDID_SELF) ++alertsHeard;
+}
+
+// A press that leaves a message raises one alert, the same message as the last press's
+// included (its text does not change, but the fault stands); a sound press raises none.
+TEST_F(Win32Window, EveryPressThatLeavesAMessageIsAnnouncedOnceAsAnAlert) {
+  struct Press {
+    const char* name;
+    std::vector<std::pair<Field, std::u16string>> edits;
+    int alerts;
+  };
+  const Press presses[] = {
+      {"a press that fails", {}, 1},
+      {"the same press again", {}, 1},
+      {"a sound press",
+       {{Field::口座種別Combo, u"円"}, {Field::取引通貨Combo, u"クロス円"}, {Field::通貨単位Combo, u"1000"}},
+       0},
+      {"a press that fails otherwise", {{Field::レバレッジtext, u""}}, 1},
+  };
+  alerting = hwnd(Field::Label1);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr,
+                                       hearAlert, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  for (const Press& press : presses) {
+    for (const auto& [field, text] : press.edits) window().setText(field, text);
+    alertsHeard = 0;
+    SendMessageW(hwnd(form::Element::計算), BM_CLICK, 0, 0);
+    settle();
+    EXPECT_EQ(alertsHeard, press.alerts) << press.name;
+  }
+  UnhookWinEvent(hook);
 }
 
 }  // namespace
