@@ -220,6 +220,37 @@ TEST(WindowIcon, GifIsOneGreyFrameOf32By32) {
   EXPECT_FALSE(gif.transparentColour);
 }
 
+// The 256 px entry: a PNG, in the 32-bit RGBA that the entry announces.
+void expectPngEntry(const Reader& r, const Bytes& ico, std::size_t entry) {
+  const std::size_t data = r.le32(entry + 12);
+  EXPECT_EQ(r.le16(entry + 6), 32u) << "bits per pixel";
+  const std::size_t end = data + r.le32(entry + 8);
+  ASSERT_LE(end, ico.size());
+  const Png png = parsePng(Bytes(ico.begin() + data, ico.begin() + end));
+  EXPECT_EQ(png.width, 256u);
+  EXPECT_EQ(png.height, 256u);
+  EXPECT_EQ(png.colourType, 6u) << "RGBA";
+  EXPECT_EQ(png.bitDepth, 8u);
+}
+
+// A smaller entry: a 256-colour grey BMP, its info header then its BGRx palette.
+void expectBmpEntry(const Reader& r, std::size_t entry, unsigned size) {
+  const std::size_t data = r.le32(entry + 12);
+  EXPECT_EQ(r.u8(entry + 2), 0u) << "colour count 0 means 256";
+  EXPECT_EQ(r.le16(entry + 6), 8u) << "8 bits per pixel";
+  ASSERT_EQ(r.le32(data), 40u) << "BITMAPINFOHEADER (not an embedded PNG)";
+  EXPECT_EQ(r.le32(data + 4), size);
+  EXPECT_EQ(r.le32(data + 8), 2 * size) << "height counts the colour and the mask rows";
+  EXPECT_EQ(r.le16(data + 14), 8u);
+  const std::uint32_t used = r.le32(data + 32);
+  const std::uint32_t colours = used ? used : 256;
+  EXPECT_LE(colours, 256u);
+  for (std::uint32_t k = 0; k < colours; ++k) {
+    const std::size_t c = data + 40 + 4 * k;
+    EXPECT_TRUE(grey({r.u8(c), r.u8(c + 1), r.u8(c + 2)})) << "palette entry " << k;
+  }
+}
+
 // Windows takes the title bar's icon at 16 px, Explorer's and the taskbar's at 24 to 48
 // and its large views' at 256, and scales the nearest size when one is missing.
 TEST(WindowIcon, WindowsIconHoldsEachSizeWindowsAsksForOnce) {
@@ -241,32 +272,10 @@ TEST(WindowIcon, WindowsIconHoldsEachSizeWindowsAsksForOnce) {
 
   for (const auto& [size, entry] : entries) {
     SCOPED_TRACE(std::to_string(size) + " px");
-    const std::size_t data = r.le32(entry + 12);
     if (size == 256) {
-      // A PNG, in the 32-bit RGBA that the entry announces.
-      EXPECT_EQ(r.le16(entry + 6), 32u) << "bits per pixel";
-      const std::size_t end = data + r.le32(entry + 8);
-      ASSERT_LE(end, ico.size());
-      const Png png = parsePng(Bytes(ico.begin() + data, ico.begin() + end));
-      EXPECT_EQ(png.width, 256u);
-      EXPECT_EQ(png.height, 256u);
-      EXPECT_EQ(png.colourType, 6u) << "RGBA";
-      EXPECT_EQ(png.bitDepth, 8u);
-      continue;
-    }
-    EXPECT_EQ(r.u8(entry + 2), 0u) << "colour count 0 means 256";
-    EXPECT_EQ(r.le16(entry + 6), 8u) << "8 bits per pixel";
-    // The picture itself: a BMP info header, then the BGRx palette.
-    ASSERT_EQ(r.le32(data), 40u) << "BITMAPINFOHEADER (not an embedded PNG)";
-    EXPECT_EQ(r.le32(data + 4), size);
-    EXPECT_EQ(r.le32(data + 8), 2 * size) << "height counts the colour and the mask rows";
-    EXPECT_EQ(r.le16(data + 14), 8u);
-    const std::uint32_t used = r.le32(data + 32);
-    const std::uint32_t colours = used ? used : 256;
-    EXPECT_LE(colours, 256u);
-    for (std::uint32_t k = 0; k < colours; ++k) {
-      const std::size_t c = data + 40 + 4 * k;
-      EXPECT_TRUE(grey({r.u8(c), r.u8(c + 1), r.u8(c + 2)})) << "palette entry " << k;
+      expectPngEntry(r, ico, entry);
+    } else {
+      expectBmpEntry(r, entry, size);
     }
   }
 }
