@@ -3,144 +3,17 @@
 // as those readers see them, without going through any image library.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "image_bytes.h"
+
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-using Rgb = std::array<std::uint8_t, 3>;
-
-Bytes readImage(const std::string& name) {
-  const std::string path = std::string(QELMAR_IMAGES_DIR) + "/" + name;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot open " + path);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Bounds-checked little- and big-endian reads; a truncated file throws instead of
-// reading past the end.
-class Reader {
- public:
-  explicit Reader(const Bytes& bytes) : bytes_(bytes) {}
-  std::uint8_t u8(std::size_t at) const {
-    if (at >= bytes_.size()) throw std::runtime_error("truncated at byte " + std::to_string(at));
-    return bytes_[at];
-  }
-  unsigned le16(std::size_t at) const { return u8(at) | u8(at + 1) << 8; }
-  std::uint32_t le32(std::size_t at) const { return le16(at) | std::uint32_t(le16(at + 2)) << 16; }
-  std::uint32_t be32(std::size_t at) const {
-    return std::uint32_t(u8(at)) << 24 | u8(at + 1) << 16 | u8(at + 2) << 8 | u8(at + 3);
-  }
-  std::string text(std::size_t at, std::size_t n) const {
-    std::string s;
-    for (std::size_t i = 0; i < n; ++i) s += char(u8(at + i));
-    return s;
-  }
-  std::size_t size() const { return bytes_.size(); }
-
- private:
-  const Bytes& bytes_;
-};
-
-struct GifFrame {
-  unsigned left, top, width, height;
-  bool localPalette;
-};
-
-struct Gif {
-  unsigned width = 0, height = 0;
-  bool globalPaletteFlag = false;
-  unsigned globalPaletteSizeField = 0;  // the table holds 2^(field+1) entries
-  std::vector<Rgb> globalPalette;
-  std::vector<GifFrame> frames;
-  bool transparentColour = false;  // some Graphic Control Extension sets its flag
-};
-
-// The blocks after the header: extensions, image descriptors, up to the trailer.
-void readGifBlocks(const Reader& r, std::size_t at, Gif& gif) {
-  auto skipSubBlocks = [&] {
-    while (const std::uint8_t n = r.u8(at)) at += 1 + n;
-    ++at;
-  };
-  for (;;) {
-    switch (r.u8(at)) {
-      case 0x21:  // extension
-        if (r.u8(at + 1) == 0xF9 && (r.u8(at + 3) & 0x01)) gif.transparentColour = true;
-        at += 2;
-        skipSubBlocks();
-        break;
-      case 0x2C: {  // image descriptor
-        const std::uint8_t flags = r.u8(at + 9);
-        gif.frames.push_back({r.le16(at + 1), r.le16(at + 3), r.le16(at + 5), r.le16(at + 7),
-                              bool(flags & 0x80)});
-        at += 10;
-        if (flags & 0x80) at += 3 * (2u << (flags & 0x07));
-        ++at;  // LZW minimum code size
-        skipSubBlocks();
-        break;
-      }
-      case 0x3B:
-        return;
-      default:
-        throw std::runtime_error("unknown GIF block at byte " + std::to_string(at));
-    }
-  }
-}
-
-Gif parseGif(const Bytes& bytes) {
-  const Reader r(bytes);
-  const std::string signature = r.text(0, 6);
-  if (signature != "GIF87a" && signature != "GIF89a") throw std::runtime_error("not a GIF");
-  Gif gif;
-  gif.width = r.le16(6);
-  gif.height = r.le16(8);
-  const std::uint8_t packed = r.u8(10);
-  gif.globalPaletteFlag = packed & 0x80;
-  gif.globalPaletteSizeField = packed & 0x07;
-  std::size_t at = 13;
-  if (gif.globalPaletteFlag) {
-    for (unsigned i = 0; i < 2u << gif.globalPaletteSizeField; ++i, at += 3)
-      gif.globalPalette.push_back({r.u8(at), r.u8(at + 1), r.u8(at + 2)});
-  }
-  readGifBlocks(r, at, gif);
-  return gif;
-}
-
-struct Png {
-  unsigned width = 0, height = 0, bitDepth = 0, colourType = 0;
-  std::vector<Rgb> palette;
-};
-
-Png parsePng(const Bytes& bytes) {
-  const Reader r(bytes);
-  if (r.text(1, 3) != "PNG" || r.u8(0) != 0x89) throw std::runtime_error("not a PNG");
-  Png png;
-  for (std::size_t at = 8;;) {
-    const std::uint32_t length = r.be32(at);
-    const std::string type = r.text(at + 4, 4);
-    const std::size_t data = at + 8;
-    if (type == "IHDR") {
-      png.width = r.be32(data);
-      png.height = r.be32(data + 4);
-      png.bitDepth = r.u8(data + 8);
-      png.colourType = r.u8(data + 9);
-    } else if (type == "PLTE") {
-      for (std::size_t i = 0; i + 2 < length; i += 3)
-        png.palette.push_back({r.u8(data + i), r.u8(data + i + 1), r.u8(data + i + 2)});
-    } else if (type == "IEND") {
-      return png;
-    }
-    at = data + length + 4;  // skip the CRC
-  }
-}
+using namespace image_bytes;
 
 bool grey(const Rgb& c) { return c[0] == c[1] && c[1] == c[2]; }
 
