@@ -1,15 +1,11 @@
 #include "calc/window_events.h"
 
-#include <string>
-
 #include "calc/click_statements.h"
 #include "calc/gathered_writes.h"
 #include "calc/normalization.h"
 #include "numeric/numeric_error.h"
 
 namespace calc {
-
-using form::Field;
 
 void Form_Load(FieldTexts& window) {
   try {
@@ -19,13 +15,10 @@ void Form_Load(FieldTexts& window) {
   }
 }
 
-ClickOutcome 計算_Click(FieldTexts& window) {
-  const std::u16string lastMessage = window.text(Field::Label1);
+void 計算_Click(FieldTexts& window) {
   GatheredWrites click(window);
   runClickStatements(click);
   click.apply();
-  const std::u16string message = window.text(Field::Label1);
-  return {.messageRepeated = !message.empty() && message == lastMessage};
 }
 
 void 取引通貨Combo_Change(FieldTexts& window) {

@@ -13,15 +13,9 @@ namespace calc {
 // normalised. The first numeric error ends it; the fields keep what it had written.
 void Form_Load(FieldTexts& window);
 
-// What a click leaves to the window itself.
-struct ClickOutcome {
-  // The click left the very message the line held before: the line's text does not change,
-  // and the window must tell a screen reader again that the fault stands.
-  bool messageRepeated = false;
-};
-
-// 計算 pressed: the click's statements (click_statements.h).
-ClickOutcome 計算_Click(FieldTexts& window);
+// 計算 pressed: the click's statements (click_statements.h). A message the line held
+// already is not written again; telling a screen reader that it stands is the window's.
+void 計算_Click(FieldTexts& window);
 
 // The user changed 取引通貨Combo's text: the trade rate rescaled to the pair kind
 // (rescaleTradeRate). The first numeric error ends it; the fields keep what it had written.

@@ -34,9 +34,12 @@ void QelmarForm::Form_Load() {
   calc::Form_Load(*this);
 }
 
+// A live region says only a change: a press that leaves the message it found says it again.
 // On a phone the message and the first result may lie below the button.
 void QelmarForm::計算_Click() {
-  if (calc::計算_Click(*this).messageRepeated) messageLine_->announceAgain();
+  const std::u16string found = messageLine_->text();
+  calc::計算_Click(*this);
+  if (!found.empty() && messageLine_->text() == found) messageLine_->announceAgain();
   scrollIntoView(Field::Label1);
   scrollIntoView(form::resultFields().front());
 }
