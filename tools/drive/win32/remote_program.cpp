@@ -2,6 +2,7 @@
 
 #include "win32/control_ids.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace drive {
@@ -27,16 +28,30 @@ HWND shownWindow(DWORD thread, HANDLE process) {
   return nullptr;
 }
 
+// Wine now and then fails to create a process (seen once in a CI run of thousands of
+// starts): a user whose start did nothing starts it again, and so does the driver, twice
+// at most.
+void startProcess(const std::wstring& path, PROCESS_INFORMATION& process) {
+  constexpr int kAttempts = 3;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    if (attempt > 0) Sleep(500);
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &process)) {
+      return;
+    }
+    std::fprintf(stderr, "qelmar-drive: the window's program did not start (system error %lu)\n",
+                 static_cast<unsigned long>(GetLastError()));
+  }
+  throw std::runtime_error("cannot start the window's program");
+}
+
 }  // namespace
 
 RemoteProgram::RemoteProgram(const std::wstring& path) {
-  std::wstring commandLine = L"\"" + path + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &startup, &process_)) {
-    throw std::runtime_error("cannot start the window's program");
-  }
+  startProcess(path, process_);
   WaitForInputIdle(process_.hProcess, kPatience);
   window_ = shownWindow(process_.dwThreadId, process_.hProcess);
   if (window_ == nullptr) {
